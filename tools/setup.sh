@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Takes a Debian 12 machine (as root) to where the program builds, runs and tests.
+# Idempotent: on a ready machine it only checks, in a few seconds. Quiet: one line a step.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+
+packages=(
+    cmake g++ make python3 git
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+    googletest
+    wine wine32:i386
+    xvfb xcompmgr xdotool xclip x11-utils imagemagick
+    locales-all fonts-wqy-zenhei
+    libopencc-data opencc unicode-data gettext
+)
+
+log=$SINOSHIFT_BUILD/setup.log
+mkdir -p "$SINOSHIFT_BUILD"
+: >"$log"
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    say "setup: adding the i386 architecture"
+    dpkg --add-architecture i386
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    st=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [ "$st" = "install ok installed" ] || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    say "setup: installing ${#missing[@]} packages (${missing[*]})"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq >>"$log" 2>&1 || die "apt-get update failed (see $log)"
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >>"$log" 2>&1 ||
+        die "apt-get install failed (see $log)"
+else
+    say "setup: packages present"
+fi
+
+# The Wine prefix lives in the build folder, never in ~/.wine.
+marker=$WINEPREFIX/.sinoshift-ready
+if [ ! -f "$marker" ]; then
+    say "setup: creating the Wine prefix in $WINEPREFIX"
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    # wineboot wants no display; keep it from opening windows on one.
+    DISPLAY= wineboot -i >>"$log" 2>&1 || die "wineboot failed (see $log)"
+    font="WenQuanYi Zen Hei"
+    for face in "宋体" "SimSun" "新宋体" "NSimSun"; do
+        DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "$font" /f \
+            >>"$log" 2>&1 || die "could not set the font replacement (see $log)"
+    done
+    wineserver -w
+    touch "$marker"
+else
+    say "setup: Wine prefix ready"
+fi

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets everything up, builds, and runs every test: the native suites, the Wine suites and the
+# end-to-end tests, in a private X server. Extra arguments go to ctest (for example -R wine.app).
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+
+bash "$SINOSHIFT_ROOT/tools/setup.sh"
+bash "$SINOSHIFT_ROOT/tools/build.sh"
+
+# Tests move the pointer and own the clipboard: never on the user's display.
+start_private_display
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    stop_private_display
+}
+trap cleanup EXIT
+wineserver -p 2>/dev/null || true
+say "test: running CTest on display $DISPLAY"
+cd "$SINOSHIFT_BUILD"
+ctest --output-on-failure "$@"
