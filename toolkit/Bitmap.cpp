@@ -28,6 +28,7 @@ TBitmap::TBitmap(int width, int height, TPixelFormat format) : format_(format) {
     SetSize(width, height);
 }
 
+TBitmap::TBitmap() = default;
 TBitmap::~TBitmap() = default;
 TBitmap::TBitmap(TBitmap&& other) noexcept {
     *this = std::move(other);

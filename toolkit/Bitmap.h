@@ -13,7 +13,7 @@ enum TPixelFormat { pfDevice, pf24bit, pf32bit };
 
 class TBitmap {
 public:
-    TBitmap() = default;
+    TBitmap();
     TBitmap(int width, int height, TPixelFormat format = pf24bit);
     ~TBitmap();
     TBitmap(const TBitmap&) = delete;
