@@ -5,8 +5,8 @@
 int32_t NearestSource(int32_t dst, int32_t srcLen, int32_t dstLen) {
     if (srcLen <= 0 || dstLen <= 0)
         return 0;
-    const int64_t step = (int64_t(srcLen) << 16) / dstLen;
-    const int64_t pos = (int64_t(dst) * step + step / 2) >> 16;
+    // The centre of the destination pixel mapped back; a centre exactly on a border takes the left pixel.
+    const int64_t pos = ((2 * int64_t(dst) + 1) * srcLen - 1) / (2 * int64_t(dstLen));
     return static_cast<int32_t>(std::min<int64_t>(pos, srcLen - 1));
 }
 

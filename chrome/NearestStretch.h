@@ -7,7 +7,7 @@
 // repeated or dropped, never blended. Used to check what the system drew without a device context.
 
 // The source index (0..srcLen-1) that destination index dst (0..dstLen-1) takes: the pixel under the centre
-// of the destination pixel, in 16.16 fixed point. This is what the system does when it enlarges or copies
+// of the destination pixel, rounded down on a tie. This is what the system does when it enlarges or copies
 // one to one; how it drops pixels when shrinking differs between the axes and is not modelled here.
 int32_t NearestSource(int32_t dst, int32_t srcLen, int32_t dstLen);
 

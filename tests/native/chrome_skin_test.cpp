@@ -104,6 +104,7 @@ TEST(ChromeNearestStretch, MatchesTheSystemWhenEnlarging) {
     for (const Case& c : cases)
         for (size_t j = 0; j < c.cols.size(); ++j)
             EXPECT_EQ(NearestSource(int32_t(j), c.n, c.m), c.cols[j]) << c.n << "->" << c.m << " at " << j;
+    EXPECT_EQ(NearestSource(707, 80, 1048), 54); // a centre a hair past a border
     EXPECT_EQ(NearestSource(671, 80, 672), 79);
     EXPECT_EQ(NearestSource(447, 12, 448), 11);
 }
