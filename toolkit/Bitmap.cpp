@@ -80,8 +80,12 @@ void TBitmap::Recreate(int width, int height, TPixelFormat format, int bitsPerPi
     height_ = 0;
     bitsPerPixel_ = 0;
     format_ = format;
-    if (width == 0 || height == 0)
+    if (width == 0 || height == 0) {
+        // One side may be set before the other: keep both, make a bitmap once neither is zero.
+        width_ = width;
+        height_ = height;
         return;
+    }
 
     if (bitsPerPixel == 0) {
         TClientDC screen(nullptr);

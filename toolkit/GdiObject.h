@@ -162,6 +162,7 @@ public:
     TMemoryDC& operator=(TMemoryDC&& other) noexcept;
 
     HDC Handle() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
 
 private:
     void Free();
