@@ -73,3 +73,27 @@ TEST(ImageList, DisabledDrawIsGreyAndKeepsTheMask) {
     EXPECT_EQ(clBlue, PixelAt(target, 15, 15));
     EXPECT_EQ(before[GdiKind::Bitmap] + 2, GdiLiveCount(GdiKind::Bitmap)); // strip and target only
 }
+
+TEST(ImageList, ProgramStripGivesEightMaskedImages) {
+    if (!FindResourceA(GetModuleHandleA(nullptr), "IMAGELIST", MAKEINTRESOURCEA(2)))
+        GTEST_SKIP() << "the program's resources are not linked into this test";
+    TBitmap strip;
+    strip.LoadFromResource(GetModuleHandleA(nullptr), "IMAGELIST");
+    TImageList images;
+    images.AddMasked(strip, clFuchsia);
+    ASSERT_EQ(8, images.Count());
+    for (int index = 0; index < 8; ++index) {
+        TBitmap target(16, 16);
+        target.Canvas().FillRect({0, 0, 16, 16}, clLime);
+        images.Draw(target.Canvas(), 0, 0, index);
+        int drawn = 0, kept = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const TColor pixel = PixelAt(target, x, y);
+                EXPECT_NE(clFuchsia, pixel); // the key never shows
+                (pixel == clLime ? kept : drawn)++;
+            }
+        EXPECT_GT(drawn, 0) << index;
+        EXPECT_GT(kept, 0) << index;
+    }
+}
