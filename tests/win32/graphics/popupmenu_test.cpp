@@ -42,9 +42,26 @@ HBITMAP ItemPicture(HMENU menu, UINT position) {
 
 // Runs inside the menu's own message loop.
 int timerAction = 0;
+int redPixelsOnScreen = -1;
 void CALLBACK DriveMenu(HWND window, UINT, UINT_PTR id, DWORD) {
     KillTimer(window, id);
     if (timerAction == 0) {
+        EndMenu();
+        return;
+    }
+    if (timerAction == 2) {
+        // Look at the open menu on the screen: the close item's red picture must be there.
+        HWND popup = FindWindowA("#32768", nullptr);
+        RECT box{};
+        GetWindowRect(popup, &box);
+        TBitmap shot(box.right - box.left, box.bottom - box.top);
+        TClientDC screen(nullptr);
+        BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen.Handle(), box.left, box.top,
+               SRCCOPY);
+        redPixelsOnScreen = 0;
+        for (int y = 0; y < shot.Height(); ++y)
+            for (int x = 0; x < shot.Width(); ++x)
+                redPixelsOnScreen += PixelAt(shot, x, y) == clRed;
         EndMenu();
         return;
     }
@@ -127,6 +144,15 @@ TEST(PopupMenu, ChosenItemRunsAfterTheMenuIsGone) {
     TMenuItem* chosen = window.menu.Popup(20, 20, owner.handle);
     ASSERT_EQ(&window.menu.Items(2), chosen);
     EXPECT_EQ(bitmaps, bitmapsDuringClick);
+}
+
+TEST(PopupMenu, OpenMenuShowsTheItemPictures) {
+    WindowMenu window;
+    OwnerWindow owner;
+    timerAction = 2;
+    SetTimer(owner.handle, 1, 300, DriveMenu);
+    window.menu.Popup(20, 20, owner.handle);
+    EXPECT_EQ(8 * 8, redPixelsOnScreen); // the whole 8 x 8 square, unblended
 }
 
 TEST(PopupMenu, PopupWithoutOwnerIsAnError) {
