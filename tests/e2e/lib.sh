@@ -1,0 +1,325 @@
+# shellcheck shell=bash disable=SC2034
+# Helpers for the end-to-end tests: start the real program under Wine in an X server and drive it as a user
+# would, with xdotool (pointer, keys, windows) and xclip (the X clipboard). Sourced by tests/e2e/test_*.sh,
+# which call e2e_begin with the path of Sinoshift.exe first; every exit path then cleans up.
+#
+# Coordinates passed to the click and drag helpers are client coordinates of the main window: it has no
+# system frame, so its client area starts at the top-left corner of its X window.
+
+E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_NAME=$(basename "${BASH_SOURCE[1]:-$0}" .sh)
+E2E_NAME=${E2E_NAME#test_}
+
+E2E_APP_PID=
+E2E_XCLIP_PID=
+E2E_OWN_DISPLAY=0
+E2E_WIN=
+E2E_STEP=0
+E2E_FAILED=0
+E2E_LAST_ERROR=
+
+# The main window's size; the shadow window, menus and hints belong to the same X class but differ in size.
+E2E_WIDTH=713
+E2E_HEIGHT=486
+
+# Where to click (client coordinates, "x y"): the splitter sits at 12,97 and holds the two panes, the right
+# one starting 346 pixels into it; each pane has a 25-pixel header with 22x22 tool buttons at y 2.
+E2E_AT_ICON="15 13"
+E2E_AT_TITLE="300 12"
+E2E_AT_MODE_LIST="211 80"
+E2E_AT_CONVERT="318 80"
+E2E_AT_MEMO_O="183 300"
+E2E_AT_COPY_O="291 110"
+E2E_AT_CUT_O="315 110"
+E2E_AT_PASTE_O="339 110"
+E2E_AT_MEMO_D="529 300"
+E2E_AT_COPY_D="661 110"
+E2E_AT_CUT_D="685 110"
+# Inner parts of the panes' edits (x y width height), away from the caret, frame and scroll bars.
+E2E_MEMO_O_INSIDE="30 140 280 300"
+E2E_MEMO_D_INSIDE="376 140 280 300"
+
+e2e_log() { printf '[e2e.%s] %s\n' "$E2E_NAME" "$*"; }
+
+# Reports a failure with a screenshot of the moment, then exits; the EXIT trap cleans up.
+e2e_fail() {
+    E2E_FAILED=1
+    printf '[e2e.%s] FAIL: %s\n' "$E2E_NAME" "$*" >&2
+    if [ -n "${DISPLAY:-}" ] && [ -n "${E2E_SHOTS:-}" ]; then
+        local shot=$E2E_SHOTS/$E2E_NAME-FAILED.png
+        import -window root "$shot" 2>/dev/null && printf '[e2e.%s] screen at the failure: %s\n' "$E2E_NAME" "$shot" >&2
+    fi
+    exit 1
+}
+
+e2e_need() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || e2e_fail "$tool is not installed (tools/setup.sh installs it)"
+    done
+}
+
+# e2e_begin EXE: settles the environment (Wine prefix of the build that made EXE, code page 936, an X display)
+# and installs the cleanup. The X display is the one tools/test.sh provides; a private one only when there is none.
+e2e_begin() {
+    [ $# -ge 1 ] && [ -f "$1" ] || e2e_fail "usage: bash $0 path/to/Sinoshift.exe (got '${1:-}')"
+    E2E_EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+    # build/win32/bin/Sinoshift.exe: the Wine prefix is in build/, beside the tree that made the program.
+    export SINOSHIFT_BUILD=${SINOSHIFT_BUILD:-$(cd "$(dirname "$E2E_EXE")/../.." && pwd)}
+    # shellcheck source=../../tools/env.sh
+    source "$E2E_LIB_DIR/../../tools/env.sh"
+    [ -d "$WINEPREFIX" ] || e2e_fail "no Wine prefix at $WINEPREFIX: run tools/setup.sh first"
+    e2e_need wine wineserver xdotool xclip xdpyinfo iconv import xxd
+    # A command that fails outside e2e_fail still gets named in the report.
+    set -E
+    trap 'E2E_LAST_ERROR="line $LINENO: $BASH_COMMAND"' ERR
+    trap e2e_cleanup EXIT
+    trap 'exit 130' INT TERM
+    if [ -z "${DISPLAY:-}" ]; then
+        start_private_display
+        E2E_OWN_DISPLAY=1
+        e2e_log "no DISPLAY: started a private X server on $DISPLAY"
+    fi
+    xdpyinfo >/dev/null 2>&1 || e2e_fail "cannot open the X display '$DISPLAY'"
+    E2E_SHOTS=$SINOSHIFT_BUILD/e2e
+    mkdir -p "$E2E_SHOTS"
+    rm -f "$E2E_SHOTS/$E2E_NAME"-*.png
+}
+
+e2e_cleanup() {
+    local rc=$?
+    set +e
+    trap - ERR
+    if [ "$rc" != 0 ] && [ "$E2E_FAILED" = 0 ]; then
+        printf '[e2e.%s] FAIL: stopped by a failing command (%s)\n' "$E2E_NAME" "${E2E_LAST_ERROR:-unknown}" >&2
+    fi
+    e2e_clipboard_release
+    if [ -n "$E2E_APP_PID" ] && kill -0 "$E2E_APP_PID" 2>/dev/null; then
+        kill "$E2E_APP_PID" 2>/dev/null
+    fi
+    wineserver -k 2>/dev/null
+    [ "$E2E_OWN_DISPLAY" = 1 ] && stop_private_display
+    [ "$rc" = 0 ] && e2e_log "passed"
+    return "$rc"
+}
+
+# Polls a command until it succeeds: e2e_wait_for SECONDS COMMAND...
+e2e_wait_for() {
+    local limit=$1 i
+    shift
+    for ((i = 0; i < limit * 10; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# --- the program -------------------------------------------------------------------------------------
+
+# Starts the program and waits until its main window shows; sets E2E_WIN.
+e2e_start() {
+    e2e_log "starting $E2E_EXE"
+    wine "$E2E_EXE" >"$E2E_SHOTS/$E2E_NAME-wine.log" 2>&1 &
+    E2E_APP_PID=$!
+    local i
+    E2E_WIN=
+    for ((i = 0; i < 300; i++)); do
+        E2E_WIN=$(e2e_find_main_window)
+        [ -n "$E2E_WIN" ] && break
+        kill -0 "$E2E_APP_PID" 2>/dev/null ||
+            e2e_fail "the program exited before showing its window (output in $E2E_SHOTS/$E2E_NAME-wine.log)"
+        sleep 0.1
+    done
+    [ -n "$E2E_WIN" ] || e2e_fail "no ${E2E_WIDTH}x$E2E_HEIGHT window of the program appeared within 30 s"
+    # Let the first paint, the shadow and the system's own start-up (clipboard manager) settle.
+    sleep 1.5
+    e2e_geometry
+    e2e_log "main window $E2E_WIN at $E2E_X,$E2E_Y"
+}
+
+# Prints the X window id of the visible main window: same X class as the program, the main window's size.
+e2e_find_main_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --classname '^sinoshift\.exe$' 2>/dev/null); do
+        local WIDTH='' HEIGHT=''
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null | grep -E '^(WIDTH|HEIGHT)=')"
+        if [ "$WIDTH" = "$E2E_WIDTH" ] && [ "$HEIGHT" = "$E2E_HEIGHT" ]; then
+            echo "$w"
+            return
+        fi
+    done
+}
+
+# Prints the visible windows of the program other than the main window, one "id x y width height" a line.
+e2e_other_windows() {
+    local w
+    for w in $(xdotool search --onlyvisible --classname '^sinoshift\.exe$' 2>/dev/null); do
+        [ "$w" = "$E2E_WIN" ] && continue
+        local X='' Y='' WIDTH='' HEIGHT=''
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+        [ -n "$WIDTH" ] && echo "$w $X $Y $WIDTH $HEIGHT"
+    done
+}
+
+# Reads the main window's screen position into E2E_X, E2E_Y.
+e2e_geometry() {
+    local X='' Y='' WIDTH='' HEIGHT=''
+    eval "$(xdotool getwindowgeometry --shell "$E2E_WIN" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    [ -n "$X" ] || e2e_fail "the main window $E2E_WIN is gone"
+    [ "$WIDTH" = "$E2E_WIDTH" ] && [ "$HEIGHT" = "$E2E_HEIGHT" ] ||
+        e2e_fail "the main window is ${WIDTH}x$HEIGHT, expected ${E2E_WIDTH}x$E2E_HEIGHT"
+    E2E_X=$X
+    E2E_Y=$Y
+}
+
+e2e_running() { kill -0 "$E2E_APP_PID" 2>/dev/null; }
+
+# Waits up to SECONDS for the program to end and checks its exit code: e2e_expect_exit SECONDS [CODE].
+e2e_expect_exit() {
+    local limit=$1 want=${2:-0} rc=0
+    e2e_wait_for "$limit" eval '! e2e_running' || e2e_fail "the program still runs $limit s after it was told to close"
+    wait "$E2E_APP_PID" || rc=$?
+    E2E_APP_PID=
+    [ "$rc" = "$want" ] || e2e_fail "the program exited with code $rc, expected $want"
+    e2e_log "the program exited with code $rc"
+}
+
+# --- pointer and keys --------------------------------------------------------------------------------
+
+# Clicks at client coordinates of the main window: e2e_click X Y [BUTTON].
+e2e_click() {
+    e2e_running || e2e_fail "the program is not running (before a click at $1,$2)"
+    e2e_geometry
+    xdotool mousemove --sync $((E2E_X + $1)) $((E2E_Y + $2)) click "${3:-1}"
+    sleep 0.3
+}
+
+# Moves the pointer to client coordinates without clicking (hints, hover looks).
+e2e_hover() {
+    e2e_geometry
+    xdotool mousemove --sync $((E2E_X + $1)) $((E2E_Y + $2))
+}
+
+# Presses, moves in small steps and releases the left button: e2e_drag X Y DX DY (client coordinates).
+e2e_drag() {
+    local x=$1 y=$2 dx=$3 dy=$4 i steps=10
+    e2e_geometry
+    local sx=$((E2E_X + x)) sy=$((E2E_Y + y))
+    xdotool mousemove --sync "$sx" "$sy" mousedown 1
+    sleep 0.3
+    for ((i = 1; i <= steps; i++)); do
+        xdotool mousemove --sync $((sx + dx * i / steps)) $((sy + dy * i / steps))
+        sleep 0.05
+    done
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 0.5
+}
+
+# Sends key strokes (xdotool names: ctrl+a, Down, Escape, b) to the window that has the keyboard focus.
+e2e_keys() {
+    e2e_running || e2e_fail "the program is not running (before the keys $*)"
+    xdotool key --delay 80 "$@"
+    sleep 0.3
+}
+
+# --- clipboard -----------------------------------------------------------------------------------------
+
+e2e_clipboard_release() {
+    if [ -n "$E2E_XCLIP_PID" ]; then
+        # It may have ended already: it leaves when the program takes the selection.
+        kill "$E2E_XCLIP_PID" 2>/dev/null || true
+        wait "$E2E_XCLIP_PID" 2>/dev/null || true
+        E2E_XCLIP_PID=
+    fi
+    return 0
+}
+
+# Puts UTF-8 text on the X CLIPBOARD; xclip serves it in the foreground until someone else takes the selection.
+e2e_clipboard_put_utf8() {
+    e2e_clipboard_release
+    printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+    E2E_XCLIP_PID=$!
+    e2e_wait_for 5 e2e_clipboard_is_utf8 "$1" || e2e_fail "xclip did not take the X clipboard"
+    sleep "$E2E_CLIPBOARD_SETTLE"
+}
+
+# Wine learns of a new X clipboard owner at once through XFixes. Without the 32-bit libXfixes it asks the X
+# server only when a program looks at the clipboard, and at most every 2 seconds: after that pause, the
+# program's next look (the pane's notification on a click) is sure to import the new text.
+if [ -e /usr/lib/i386-linux-gnu/libXfixes.so.3 ]; then
+    E2E_CLIPBOARD_SETTLE=0.5
+else
+    E2E_CLIPBOARD_SETTLE=2.2
+fi
+
+e2e_clipboard_is_utf8() { [ "$(xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null)" = "$1" ]; }
+
+# Puts text whose code page 936 bytes are BYTES (given as hex) on the clipboard: Wine hands a program's CF_TEXT
+# request exactly those bytes. BIG5 bytes pass unchanged as long as each pair is also a mapped GBK pair.
+e2e_clipboard_put_cp936_hex() {
+    local utf8
+    utf8=$(e2e_hex_to_bytes "$1" | iconv -f GBK -t UTF-8) ||
+        e2e_fail "bytes $1 are not code page 936 text; choose other test characters"
+    [ "$(printf '%s' "$utf8" | iconv -f UTF-8 -t GBK | e2e_bytes_to_hex)" = "$1" ] ||
+        e2e_fail "bytes $1 do not survive code page 936 unchanged; choose other test characters"
+    e2e_clipboard_put_utf8 "$utf8"
+}
+
+# Prints the X CLIPBOARD as code page 936 bytes in hex (what a program's CF_TEXT held), or fails.
+e2e_clipboard_cp936_hex() {
+    xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null | iconv -f UTF-8 -t GBK 2>/dev/null | e2e_bytes_to_hex
+}
+
+# Waits until the clipboard holds the expected bytes: e2e_expect_clipboard_hex HEX WHAT.
+e2e_expect_clipboard_hex() {
+    local want=$1 what=$2 got=
+    local i
+    for ((i = 0; i < 50; i++)); do
+        got=$(e2e_clipboard_cp936_hex)
+        [ "$got" = "$want" ] && return 0
+        sleep 0.1
+    done
+    e2e_fail "$what: the clipboard holds $(e2e_describe_hex "$got"), expected $(e2e_describe_hex "$want")"
+}
+
+# --- bytes ---------------------------------------------------------------------------------------------
+
+e2e_hex_to_bytes() { printf '%s' "$1" | xxd -r -p; }
+e2e_bytes_to_hex() { xxd -p | tr -d '\n'; }
+
+# Hex of UTF-8 text in an encoding: e2e_hex_of GBK|BIG5 TEXT.
+e2e_hex_of() {
+    printf '%s' "$2" | iconv -f UTF-8 -t "$1" | e2e_bytes_to_hex ||
+        e2e_fail "'$2' has no $1 form"
+}
+
+# "hex (text as GB)" for messages; BIG5 bytes read as GB look garbled but the hex tells.
+e2e_describe_hex() {
+    [ -n "$1" ] || {
+        printf 'nothing'
+        return
+    }
+    printf '%s ("%s" read as GB)' "$1" "$(e2e_hex_to_bytes "$1" | iconv -f GBK -t UTF-8 2>/dev/null)"
+}
+
+# --- screenshots ---------------------------------------------------------------------------------------
+
+# Saves the whole screen as build/e2e/<test>-<nn>-<what>.png for people to look at.
+e2e_screenshot() {
+    E2E_STEP=$((E2E_STEP + 1))
+    local shot
+    shot=$(printf '%s/%s-%02d-%s.png' "$E2E_SHOTS" "$E2E_NAME" "$E2E_STEP" "$1")
+    import -window root "$shot" 2>/dev/null || e2e_fail "could not write the screenshot $shot"
+    e2e_log "screenshot: $shot"
+}
+
+# Succeeds when a client rectangle of the main window shows one colour only: e2e_region_plain X Y W H.
+# The last rectangle looked at stays in build/e2e/<test>-region.png.
+e2e_region_plain() {
+    e2e_geometry
+    local crop=$E2E_SHOTS/$E2E_NAME-region.png colours
+    import -window root -crop "$3x$4+$((E2E_X + $1))+$((E2E_Y + $2))" +repage "$crop" 2>/dev/null || return 1
+    colours=$(command convert "$crop" -format "%k" info: 2>/dev/null)
+    [ "$colours" = 1 ]
+}
