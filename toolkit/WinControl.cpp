@@ -358,6 +358,8 @@ void TWinControl::Realign() {
             if (c->align_ == alNone && c->anchors_ != akDefault)
                 c->SetBoundsByLayout(AnchoredBounds(c->anchorBase_, c->anchors_, width, height));
     }
+    RECT alignArea = client;
+    AdjustClientRect(alignArea);
     std::vector<TControl*> aligned;
     std::vector<TAlignItem> items;
     for (TControl* c : controls_)
@@ -367,7 +369,9 @@ void TWinControl::Realign() {
         }
     if (items.empty())
         return;
-    AlignItems(TBounds{client.left, client.top, width, height}, items);
+    AlignItems(TBounds{alignArea.left, alignArea.top, alignArea.right - alignArea.left,
+                       alignArea.bottom - alignArea.top},
+               items);
     for (size_t i = 0; i < aligned.size(); ++i)
         if (items[i].Visible)
             aligned[i]->SetBoundsByLayout(items[i].Bounds);

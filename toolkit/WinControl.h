@@ -119,6 +119,9 @@ protected:
     virtual void PaintWindow(HDC dc);
     // Fills the client area with Color.
     virtual void EraseBackground(HDC dc);
+    // The part of the client area that aligned children fill (a border or caption bar of the
+    // control's own drawing is left out).
+    virtual void AdjustClientRect(RECT& rect) const { (void)rect; }
     // Height to give the window for a control height (a drop-down list adds its list).
     virtual int WindowHeight(int height) const { return height; }
 
