@@ -9,12 +9,14 @@ void TMemo::CreateParams(TCreateParams& params) {
     params.Style |= ES_MULTILINE | ES_AUTOVSCROLL;
     if (wantReturns_)
         params.Style |= ES_WANTRETURN;
-    // Without word wrap lines scroll sideways instead; with it the horizontal bar stays idle.
+    // Without word wrap lines scroll sideways. With it they wrap at the control's width, and the
+    // horizontal bar is left out: the system edit takes WS_HSCROLL as "scroll sideways" and would
+    // stop wrapping.
     if (!wordWrap_)
         params.Style |= ES_AUTOHSCROLL;
     if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
         params.Style |= WS_VSCROLL;
-    if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth)
+    if (!wordWrap_ && (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth))
         params.Style |= WS_HSCROLL;
 }
 

@@ -1,0 +1,395 @@
+// The application: minimising and restoring all forms, hints for the control under the pointer
+// (windowless and disabled ones included), Tab navigation across nested containers, timers,
+// and the message loop.
+#include "tests/win32/toolkit/ToolkitTestUtil.h"
+
+#include "toolkit/Button.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/Memo.h"
+#include "toolkit/Panel.h"
+#include "toolkit/Timer.h"
+
+#include <stdexcept>
+
+namespace {
+
+// Records the WM_SHOWWINDOW flags a form receives, in front of its own handling.
+class TShowRecorder {
+public:
+    TShowRecorder(TForm* form, std::vector<std::string>& log, std::string name)
+        : form_(form), log_(log), name_(std::move(name)) {
+        saved_ = form->WindowProc();
+        form->SetWindowProc(TWndMethod::Bind<&TShowRecorder::Callback>(this));
+    }
+    ~TShowRecorder() { form_->SetWindowProc(saved_); }
+    void Callback(TMessage& message) {
+        if (message.Msg == WM_SHOWWINDOW)
+            log_.push_back(name_ + (message.WParam ? " shown" : " hidden"));
+        saved_(message);
+    }
+
+private:
+    TForm* form_;
+    std::vector<std::string>& log_;
+    std::string name_;
+    TWndMethod saved_;
+};
+
+class ApplicationTest : public ToolkitTest {
+protected:
+    void TearDown() override {
+        for (TForm* f : forms)
+            delete f;
+        ToolkitTest::TearDown();
+    }
+    TForm* NewForm(int x, int y, int w = 200, int h = 100) {
+        auto* f = new TForm(Application);
+        f->SetBorderStyle(bsNone);
+        f->SetBounds(x, y, w, h);
+        forms.push_back(f);
+        return f;
+    }
+    std::vector<TForm*> forms;
+    std::vector<std::string> log;
+};
+
+TEST_F(ApplicationTest, MinimizeHidesTheVisibleFormsAndRestoreShowsThemAgain) {
+    TForm* first = NewForm(10, 10);
+    TForm* second = NewForm(300, 10);
+    TForm* hidden = NewForm(600, 10);
+    for (TForm* f : forms)
+        f->AfterConstruction();
+    first->Show();
+    second->Show();
+    hidden->Handle();
+    TShowRecorder r1(first, log, "first"), r2(second, log, "second"), r3(hidden, log, "hidden");
+
+    Application->Minimize();
+    EXPECT_TRUE(Application->Minimized());
+    EXPECT_EQ(log, (std::vector<std::string>{"first hidden", "second hidden"}));
+    EXPECT_FALSE(IsWindowVisible(first->Handle()));
+    // The taskbar button stays: the application window is minimised, not hidden.
+    EXPECT_TRUE(IsIconic(Application->Handle()));
+    EXPECT_TRUE(IsWindowVisible(Application->Handle()));
+    // The forms still count as visible: they come back.
+    EXPECT_TRUE(first->Visible());
+
+    log.clear();
+    // The taskbar button restores through the application window's system command.
+    SendMessageA(Application->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(Application->Minimized());
+    EXPECT_EQ(log, (std::vector<std::string>{"first shown", "second shown"}));
+    EXPECT_TRUE(IsWindowVisible(first->Handle()));
+    EXPECT_TRUE(IsWindowVisible(second->Handle()));
+    EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
+    EXPECT_FALSE(IsIconic(Application->Handle()));
+
+    // Minimising twice changes nothing the second time.
+    Application->Minimize();
+    log.clear();
+    Application->Minimize();
+    EXPECT_TRUE(log.empty());
+    Application->Restore();
+}
+
+TEST_F(ApplicationTest, TheTitleIsTheApplicationWindowsText) {
+    Application->SetTitle("Sinoshift");
+    char text[32] = {};
+    GetWindowTextA(Application->Handle(), text, sizeof(text));
+    EXPECT_STREQ(text, "Sinoshift");
+    LONG style = GetWindowLongA(Application->Handle(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX),
+              static_cast<LONG>(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+}
+
+class Hints : public ApplicationTest {
+protected:
+    void SetUp() override {
+        ApplicationTest::SetUp();
+        Application->SetHintPause(30);
+        form = NewForm(100, 100, 300, 100);
+        form->SetShowHint(true);
+        form->SetHint("form hint");
+        enabledLabel = AddLabel("label hint", 10, 10);
+        disabledLabel = AddLabel("disabled label hint", 60, 10);
+        disabledLabel->SetEnabled(false);
+        plainLabel = AddLabel("", 110, 10);
+        edit = new TEdit(form);
+        edit->SetParent(form);
+        edit->SetBounds(160, 10, 60, 21);
+        edit->SetHint("disabled edit hint");
+        edit->SetEnabled(false);
+        form->AfterConstruction();
+        form->Show();
+        Pump(20);
+    }
+    void TearDown() override {
+        Application->CancelHint();
+        Application->SetHintPause(500);
+        ApplicationTest::TearDown();
+    }
+    TLabel* AddLabel(const std::string& hint, int x, int y) {
+        auto* l = new TLabel(form);
+        l->SetParent(form);
+        l->SetAutoSize(false);
+        l->SetBounds(x, y, 40, 20);
+        l->SetHint(hint);
+        return l;
+    }
+    // Puts the pointer on a client point and waits longer than the hint pause.
+    void RestAt(int x, int y) {
+        POINT p = form->ClientToScreen(POINT{x, y});
+        SetCursorPos(p.x, p.y);
+        PostMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        Pump(150);
+    }
+    TForm* form = nullptr;
+    TLabel *enabledLabel = nullptr, *disabledLabel = nullptr, *plainLabel = nullptr;
+    TEdit* edit = nullptr;
+};
+
+TEST_F(Hints, TheHintOfTheControlUnderThePointerShowsAfterThePause) {
+    struct Case {
+        int X, Y;
+        const char* Expected;
+    } cases[] = {
+        {20, 20, "label hint"},
+        {70, 20, "disabled label hint"},
+        // No hint of its own: the parent's.
+        {120, 20, "form hint"},
+        {170, 20, "disabled edit hint"},
+        {250, 80, "form hint"},
+    };
+    for (const Case& c : cases) {
+        // Away first, so every case starts without a hint.
+        RestAt(290, 5);
+        RestAt(c.X, c.Y);
+        EXPECT_TRUE(Application->HintVisible()) << c.Expected;
+        EXPECT_EQ(Application->HintText(), c.Expected);
+        ASSERT_TRUE(Application->HintWindow());
+        EXPECT_TRUE(IsWindowVisible(Application->HintWindow()));
+    }
+}
+
+TEST_F(Hints, APressHidesTheHintUntilThePointerMovesToAnotherControl) {
+    RestAt(20, 20);
+    ASSERT_TRUE(Application->HintVisible());
+    PostMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    PostMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    Pump(20);
+    EXPECT_FALSE(Application->HintVisible());
+    RestAt(21, 21);
+    EXPECT_FALSE(Application->HintVisible()) << "same control";
+    RestAt(70, 20);
+    EXPECT_EQ(Application->HintText(), "disabled label hint");
+}
+
+TEST_F(Hints, NoHintWithoutShowHintOrWhenTheControlGoes) {
+    enabledLabel->SetShowHint(false);
+    RestAt(20, 20);
+    EXPECT_FALSE(Application->HintVisible());
+    RestAt(70, 20);
+    ASSERT_TRUE(Application->HintVisible());
+    delete disabledLabel;
+    EXPECT_FALSE(Application->HintVisible());
+}
+
+class TabOrder : public ApplicationTest {
+protected:
+    // combo, button, then a panel holding two edits (the second before the first) and a memo.
+    void SetUp() override {
+        ApplicationTest::SetUp();
+        form = NewForm(100, 100, 300, 200);
+        combo = Make<TComboBox>(form, "combo", 2);
+        panel = Make<TPanel>(form, "panel", 1);
+        panel->SetBounds(0, 40, 300, 150);
+        edit1 = Make<TEdit>(panel, "edit1", 1);
+        edit2 = Make<TEdit>(panel, "edit2", 0);
+        memo = Make<TMemo>(panel, "memo", 2);
+        button = Make<TButton>(form, "button", 0);
+        noStop = Make<TEdit>(form, "noStop", 4);
+        noStop->SetTabStop(false);
+        form->AfterConstruction();
+        form->Show();
+        Pump(20);
+    }
+    template <typename T> T* Make(TWinControl* parent, const std::string& name, int order) {
+        auto* c = new T(form);
+        c->SetName(name);
+        c->SetParent(parent);
+        c->SetTabOrder(order);
+        return c;
+    }
+    // The focus may be in a system control's own inner window (a combo box's edit).
+    std::string FocusedName() {
+        TWinControl* c = nullptr;
+        for (HWND h = GetFocus(); h && !c; h = GetParent(h))
+            c = TWinControl::FindControl(h);
+        return c ? c->Name() : "(none)";
+    }
+    void PressTab(bool shift = false) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+        Pump();
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    }
+    TForm* form = nullptr;
+    TComboBox* combo;
+    TPanel* panel;
+    TEdit *edit1, *edit2, *noStop;
+    TMemo* memo;
+    TButton* button;
+};
+
+TEST_F(TabOrder, TheDescriptionsTabOrderIsSettledAtItsEnd) {
+    // Set in the description in any sequence, the orders hold once all siblings exist.
+    EXPECT_EQ(button->TabOrder(), 0);
+    EXPECT_EQ(panel->TabOrder(), 1);
+    EXPECT_EQ(combo->TabOrder(), 2);
+    EXPECT_EQ(edit2->TabOrder(), 0);
+    EXPECT_EQ(edit1->TabOrder(), 1);
+    std::vector<TWinControl*> list;
+    form->GetTabOrderList(list);
+    std::vector<std::string> names;
+    for (TWinControl* c : list)
+        names.push_back(c->Name());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"button", "panel", "edit2", "edit1", "memo", "combo", "noStop"}));
+}
+
+TEST_F(TabOrder, TabAndShiftTabWalkTheTabStopsAcrossContainersAndWrapAround) {
+    EXPECT_EQ(FocusedName(), "button") << "the first tab stop gets the focus when the form activates";
+    std::vector<std::string> forward;
+    for (int i = 0; i < 6; ++i) {
+        PressTab();
+        forward.push_back(FocusedName());
+    }
+    // The panel is no tab stop; noStop is skipped; a memo does not keep the Tab key.
+    EXPECT_EQ(forward, (std::vector<std::string>{"edit2", "edit1", "memo", "combo", "button", "edit2"}));
+    std::vector<std::string> backward;
+    for (int i = 0; i < 3; ++i) {
+        PressTab(true);
+        backward.push_back(FocusedName());
+    }
+    EXPECT_EQ(backward, (std::vector<std::string>{"button", "combo", "memo"}));
+}
+
+TEST_F(TabOrder, DisabledOrHiddenControlsAreSkippedAndAMemoCanKeepTheTab) {
+    edit2->SetFocus();
+    edit1->SetEnabled(false);
+    PressTab();
+    EXPECT_EQ(FocusedName(), "memo");
+    memo->SetWantTabs(true);
+    PressTab();
+    EXPECT_EQ(FocusedName(), "memo");
+    EXPECT_EQ(memo->Text(), "\t");
+    panel->SetVisible(false);
+    button->SetFocus();
+    PressTab();
+    EXPECT_EQ(FocusedName(), "combo");
+    // The form remembers where the focus was.
+    EXPECT_EQ(form->ActiveControl(), combo);
+}
+
+TEST_F(ApplicationTest, ATimerFiresUntilDisabledAndSettingItRestartsThePeriod) {
+    auto* owner = new TComponent(nullptr);
+    auto* timer = new TTimer(owner);
+    int fired = 0;
+    timer->OnTimer = [&](TObject* sender) {
+        EXPECT_EQ(sender, timer);
+        ++fired;
+    };
+    timer->SetInterval(20);
+    Pump(200);
+    EXPECT_GE(fired, 3);
+    timer->SetEnabled(false);
+    int stopped = fired;
+    Pump(100);
+    EXPECT_EQ(fired, stopped);
+
+    // Restarted well before it is due, the timer waits a whole period again.
+    fired = 0;
+    timer->SetInterval(600);
+    Pump(400);
+    timer->SetEnabled(true);
+    Pump(400);
+    EXPECT_EQ(fired, 0);
+    Pump(500);
+    EXPECT_EQ(fired, 1);
+    // Owned components go with their owner: no timer message comes afterwards.
+    delete owner;
+    Pump(50);
+}
+
+TEST_F(ApplicationTest, AnExceptionFromOnTimerReachesTheHandler) {
+    TTimer timer(nullptr);
+    timer.SetInterval(10);
+    timer.OnTimer = [&](TObject*) {
+        timer.SetEnabled(false);
+        throw std::runtime_error("tick failed");
+    };
+    Pump(100);
+    EXPECT_EQ(exceptions, (std::vector<std::string>{"tick failed"}));
+}
+
+TEST_F(ApplicationTest, ATimerInADescriptionStartsWhenTheDescriptionEnds) {
+    TForm* form = NewForm(0, 0);
+    auto* timer = new TTimer(form);
+    timer->SetInterval(10);
+    int fired = 0;
+    timer->OnTimer = [&](TObject*) { ++fired; };
+    Pump(60);
+    EXPECT_EQ(fired, 0);
+    form->AfterConstruction();
+    Pump(60);
+    EXPECT_GT(fired, 0);
+}
+
+TEST_F(ApplicationTest, ChildrenGoWithTheirParentEvenWhenSomeoneElseOwnsThem) {
+    TForm* form = NewForm(0, 0);
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    // Owned by the form, placed in the panel (as a splitter's pane holds the form's edits).
+    auto* edit = new TEdit(form);
+    edit->SetName("edit");
+    edit->SetParent(panel);
+    form->Handle();
+    int components = form->ComponentCount();
+    delete panel;
+    EXPECT_EQ(form->ComponentCount(), components - 2);
+    EXPECT_EQ(form->FindComponent("edit"), nullptr);
+}
+
+TEST_F(ApplicationTest, ClosingTheMainFormEndsTheLoop) {
+    if (Application->MainForm())
+        GTEST_SKIP() << "a main form exists already";
+    TForm* main = Application->CreateForm<TForm>();
+    forms.push_back(main);
+    EXPECT_EQ(Application->MainForm(), main);
+    main->SetBorderStyle(bsNone);
+    main->SetBounds(10, 10, 100, 50);
+    bool closed = false;
+    main->OnClose = [&](TObject*, TCloseAction&) { closed = true; };
+    TTimer closer(nullptr);
+    closer.SetInterval(50);
+    closer.OnTimer = [&](TObject*) {
+        closer.SetEnabled(false);
+        EXPECT_TRUE(IsWindowVisible(main->Handle())) << "Run shows the main form";
+        main->Close();
+    };
+    Application->Run();
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(Application->Terminated());
+    delete main;
+    forms.clear();
+    EXPECT_EQ(Application->MainForm(), nullptr);
+}
+
+} // namespace
