@@ -105,6 +105,12 @@ TEST_F(ApplicationTest, TheTitleIsTheApplicationWindowsText) {
               static_cast<LONG>(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
 }
 
+TEST_F(ApplicationTest, TheTaskbarWindowCarriesTheProgramsIcon) {
+    if (!FindResourceA(GetModuleHandleA(nullptr), "MAINICON", MAKEINTRESOURCEA(14)))
+        GTEST_SKIP() << "no icon resource linked";
+    EXPECT_TRUE(GetClassLongPtrA(Application->Handle(), GCLP_HICON));
+}
+
 class Hints : public ApplicationTest {
 protected:
     void SetUp() override {
@@ -365,6 +371,29 @@ TEST_F(ApplicationTest, ChildrenGoWithTheirParentEvenWhenSomeoneElseOwnsThem) {
     delete panel;
     EXPECT_EQ(form->ComponentCount(), components - 2);
     EXPECT_EQ(form->FindComponent("edit"), nullptr);
+}
+
+TEST_F(ApplicationTest, AWindowMovesToItsNewParentWindowAsItIs) {
+    TForm* form = NewForm(0, 0, 300, 200);
+    auto* left = new TPanel(form);
+    left->SetParent(form);
+    auto* right = new TPanel(form);
+    right->SetParent(form);
+    auto* edit = new TEdit(form);
+    edit->SetParent(left);
+    edit->SetText("kept");
+    HWND hwnd = edit->Handle();
+    edit->SetParent(right);
+    EXPECT_EQ(edit->Handle(), hwnd);
+    EXPECT_EQ(GetParent(hwnd), right->Handle());
+    EXPECT_EQ(edit->Text(), "kept");
+    // Without a parent there is no window; it comes back under the next parent.
+    edit->SetParent(nullptr);
+    EXPECT_FALSE(edit->HandleAllocated());
+    edit->SetParent(left);
+    EXPECT_TRUE(edit->HandleAllocated());
+    EXPECT_EQ(GetParent(edit->Handle()), left->Handle());
+    EXPECT_EQ(edit->Text(), "kept");
 }
 
 TEST_F(ApplicationTest, ClosingTheMainFormEndsTheLoop) {
