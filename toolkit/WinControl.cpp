@@ -158,8 +158,12 @@ void TWinControl::DestroyHandle() {
 void TWinControl::RecreateWnd() {
     if (!hwnd_)
         return;
+    // A shown top-level window is shown again (child windows carry WS_VISIBLE themselves).
+    bool shown = !parent_ && IsWindowVisible(hwnd_);
     DestroyHandle();
     CreateHandle();
+    if (shown && !IsWindowVisible(hwnd_))
+        ShowWindow(hwnd_, SW_SHOWNA);
 }
 
 std::string TWinControl::GetText() const {
@@ -211,7 +215,12 @@ void TWinControl::RemoveControl(TControl* control) {
         hoverControl_ = nullptr;
     if (TForm* form = GetParentForm(this))
         form->ControlRemoved(control);
-    control->Invalidate();
+    // Not control->Invalidate(): from the control's destructor that no longer reaches a
+    // windowless control's own version. What lay beneath it is painted again.
+    if (hwnd_ && control->visible_) {
+        RECT r = control->BoundsRect();
+        InvalidateRect(hwnd_, &r, TRUE);
+    }
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
     control->parent_ = nullptr;

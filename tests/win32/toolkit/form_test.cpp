@@ -220,10 +220,13 @@ TEST_F(Forms, LayeredOnlyWhileAlphaBlendOrTransparentColorIsOn) {
     form->SetAlphaBlend(false);
     form->SetTransparentColor(false);
     EXPECT_FALSE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
-    // A window made again keeps the settings.
+    // A window made again keeps the settings, and is shown again if it was.
     form->SetAlphaBlend(true);
+    form->AfterConstruction();
+    form->Show();
     form->RecreateWnd();
     EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
 }
 
 TEST_F(Forms, CloseDoesWhatOnCloseAsks) {

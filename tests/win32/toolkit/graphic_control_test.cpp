@@ -206,6 +206,15 @@ TEST_F(GraphicControls, InvalidateRepaintsTheControlsRectangleOnTheParent) {
     EXPECT_EQ(c->Paints, otherBefore);
 }
 
+TEST_F(GraphicControls, ADeletedControlsAreaIsPaintedAgain) {
+    UpdateWindow(form->Handle());
+    delete b;
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(form->Handle(), &update, FALSE));
+    EXPECT_EQ(update.left, 30);
+    EXPECT_EQ(update.right, 70);
+}
+
 TEST_F(GraphicControls, RemovingTheHeldControlReleasesTheMouse) {
     Mouse(WM_LBUTTONDOWN, 15, 15, MK_LBUTTON);
     ASSERT_EQ(GetCapture(), form->Handle());
