@@ -195,6 +195,34 @@ TEST_F(Controls, AWindowedControlIsToldOfPointerEntryAndExit) {
     EXPECT_FALSE(control->MouseInControl());
 }
 
+TEST_F(Controls, DrawParentImageGivesWhatTheParentShowsBeneathAControl) {
+    form->SetDoubleBuffered(true);
+    auto* under = new TImage(form);
+    under->SetParent(form);
+    under->SetBounds(0, 0, 300, 200);
+    under->Picture().SetSize(300, 200);
+    under->Picture().Canvas().FillRect(RECT{0, 0, 300, 200}, clBlue);
+    under->Picture().Canvas().FillRect(RECT{40, 20, 45, 25}, clRed);
+    auto* button = new TSelfPainted(form, log);
+    button->SetParent(form);
+    button->SetBounds(30, 10, 43, 17);
+    ShowForm();
+    TClientDC screen(nullptr);
+    TMemoryDC dc(screen.Handle());
+    GdiBitmap bitmap = GdiBitmap::Compatible(screen.Handle(), 43, 17);
+    TSelectGuard select(dc.Handle(), bitmap.Handle());
+    DrawParentImage(button, dc.Handle());
+    // The parent's picture at the control's place: (40, 20) on the form is (10, 10) here.
+    EXPECT_EQ(GetPixel(dc.Handle(), 10, 10), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc.Handle(), 9, 9), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc.Handle(), 42, 16), RGB(0, 0, 255));
+    // The DC is left as it was: drawing at (0, 0) lands at (0, 0).
+    POINT origin;
+    GetViewportOrgEx(dc.Handle(), &origin);
+    EXPECT_EQ(origin.x, 0);
+    EXPECT_EQ(origin.y, 0);
+}
+
 TEST_F(Controls, AnAutoSizedLabelFitsItsTextKeepingItsRightEdgeWhenRightAligned) {
     auto* left = new TLabel(form);
     left->SetParent(form);
