@@ -118,19 +118,35 @@ void TFormShadow::RebuildShadow() {
     const ShadowRebuildPlan plan =
         PlanShadowRebuild({image_.Width(), image_.Height(), form.Width(), form.Height(),
                            form.TransparentColor(), form.TransparentColorValue(), rememberedKey_, stale_});
-    if (plan.resize)
-        image_.SetSize(plan.width, plan.height);
-    if (!plan.build)
-        return;
-    stale_ = false;
-    ++rebuilds_;
+    try {
+        if (plan.resize)
+            image_.SetSize(plan.width, plan.height);
+        if (!plan.build)
+            return;
+        stale_ = false;
+        ++rebuilds_;
+        PaintShadowImage();
+    } catch (const EOutOfResources&) {
+        // Out of GDI objects: the layered window keeps what it shows, and the next change tries again.
+        // Nothing here may raise into the form's position handling.
+        stale_ = true;
+    }
+}
 
+void TFormShadow::PaintShadowImage() {
+    TForm& form = *ownerForm_;
     const HDC dc = image_.Canvas().Handle();
     const GdiBrush black = GdiBrush::Solid(RGB(0, 0, 0));
     const GdiBrush white = GdiBrush::Solid(RGB(255, 255, 255));
+    // The outline's clip goes on every path; the cache keeps its moved copy, which the next rebuild
+    // overwrites.
+    struct ClipReset {
+        HDC dc;
+        ~ClipReset() { SelectClipRgn(dc, nullptr); }
+    } clipReset{dc};
+
     const RECT whole{0, 0, image_.Width(), image_.Height()};
     FillRect(dc, &whole, black.Handle());
-
     const RECT outline = FindOutline();
     FillRect(dc, &outline, white.Handle());
     if (form.TransparentColor())
@@ -141,8 +157,6 @@ void TFormShadow::RebuildShadow() {
     else
         FillRect(dc, &outline, black.Handle());
     PresentShadow();
-    // The cache keeps its moved copy; the next rebuild overwrites it.
-    SelectClipRgn(dc, nullptr);
 }
 
 RECT TFormShadow::FindOutline() {
@@ -195,6 +209,8 @@ void TFormShadow::ApplyColorKeyMask(MaskMode mode) {
     const POINT origin = form.ClientOrigin();
     rememberedKey_ = form.TransparentColorValue();
     const int w = form.ClientWidth(), h = form.ClientHeight();
+    if (w <= 0 || h <= 0)
+        return;
 
     // The form as it looks, then a one-bit mask with the key colour's pixels set.
     TBitmap picture(w, h, pfDevice);

@@ -48,6 +48,7 @@ private:
     void OwnerPosChanging(TMessage& message);
     void OwnerPosChanged(TMessage& message);
     void RebuildShadow();
+    void PaintShadowImage();
     RECT FindOutline();
     void BlurShadow();
     void PresentShadow();

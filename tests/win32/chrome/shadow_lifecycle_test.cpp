@@ -107,3 +107,22 @@ TEST_F(ShadowTest, NoGdiObjectLeftAfterMovesResizesAndAttachCycles) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ShadowTest, ImageTooLargeToCreateRaisesNothing) {
+    // 30032 x 30032 pixels of 32 bits do not fit a 32-bit process: the rebuild gives up quietly, the shadow
+    // stays without an image, and a later change of size that fits builds it.
+    auto* form = new TShadowTestForm(Application, bsNone, 0, 0, 30000, 30000);
+    TFormShadow* shadow = form->AddShadow();
+    form->ShowForm();
+    PumpMessages();
+    EXPECT_TRUE(exceptions.empty());
+    EXPECT_EQ(shadow->ShadowImage().Width(), 0);
+    SetWindowPos(form->Handle(), nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(shadow->ShadowImage().Width(), 232);
+    EXPECT_TRUE(IsWindowVisible(shadow->Handle()));
+    delete form;
+}
+
+} // namespace
