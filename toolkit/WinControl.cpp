@@ -58,8 +58,12 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
         self->windowProc_(message);
     } catch (...) {
         message.Result = 0;
-        if (Application)
-            Application->HandleException(self, std::current_exception());
+        try {
+            if (Application)
+                Application->HandleException(self, std::current_exception());
+        } catch (...) {
+            // Not even a failing exception handler may unwind into the system.
+        }
     }
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
@@ -75,6 +79,10 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
 
 TWinControl* TWinControl::FindControl(HWND window) {
     if (!window || !IsWindow(window))
+        return nullptr;
+    // Only this thread's windows hold our objects: another running copy of the program has
+    // the same window procedure address, but its pointers mean nothing here.
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
         return nullptr;
     if (reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC)) != &StdWndProc)
         return nullptr;

@@ -149,8 +149,10 @@ protected:
     void RestAt(int x, int y) {
         POINT p = form->ClientToScreen(POINT{x, y});
         SetCursorPos(p.x, p.y);
+        // The system's own move messages from the pointer's way there come first.
+        Pump(30);
         PostMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-        Pump(150);
+        Pump(200);
     }
     TForm* form = nullptr;
     TLabel *enabledLabel = nullptr, *disabledLabel = nullptr, *plainLabel = nullptr;

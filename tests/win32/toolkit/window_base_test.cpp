@@ -150,6 +150,21 @@ TEST_F(WindowBase, ExceptionInAHandlerReachesTheApplicationAndTheLoopGoesOn) {
     // A sent message too: the exception stops in the window procedure, not in the caller.
     SendMessageA(hwnd, WM_THROW, 0, 0);
     EXPECT_EQ(exceptions.size(), 2u);
+
+    // Even a handler that fails in turn does not unwind into the system.
+    Application->OnException = [](TObject*, std::exception_ptr) { throw std::logic_error("handler broke"); };
+    SendMessageA(hwnd, WM_THROW, 0, 0);
+    SendMessageA(hwnd, WM_PROBE, 0, 0);
+    EXPECT_EQ(Only(log, WM_PROBE, "virtual").size(), 2u);
+}
+
+TEST_F(WindowBase, FindControlKnowsOnlyThisThreadsToolkitWindows) {
+    EXPECT_EQ(TWinControl::FindControl(control->Handle()), control);
+    EXPECT_EQ(TWinControl::FindControl(GetDesktopWindow()), nullptr);
+    EXPECT_EQ(TWinControl::FindControl(nullptr), nullptr);
+    HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(TWinControl::FindControl(plain), nullptr);
+    DestroyWindow(plain);
 }
 
 TEST_F(WindowBase, SuperclassedSystemControlIsLinkedAndKeepsItsBehaviour) {
