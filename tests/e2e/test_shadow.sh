@@ -8,7 +8,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 e2e_begin "$@"
-e2e_need i686-w64-mingw32-gcc convert
+e2e_need i686-w64-mingw32-gcc-posix convert
 
 SHADOW_W=$((E2E_WIDTH + 32))
 SHADOW_H=$((E2E_HEIGHT + 32))
@@ -27,7 +27,7 @@ int main(void) {
     return PostMessageA(app, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 3;
 }
 EOF
-i686-w64-mingw32-gcc -O1 -o "$WORK/restore.exe" "$WORK/restore.c" -luser32 || e2e_fail "could not build the restore helper"
+i686-w64-mingw32-gcc-posix -O1 -o "$WORK/restore.exe" "$WORK/restore.c" -luser32 || e2e_fail "could not build the restore helper"
 
 # Prints "id x y width height" of the visible shadow window, or fails.
 shadow_window() { e2e_other_windows | awk -v w="$SHADOW_W" -v h="$SHADOW_H" '$4 == w && $5 == h { print; f = 1 } END { exit !f }'; }
