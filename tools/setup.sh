@@ -56,3 +56,13 @@ if [ ! -f "$marker" ]; then
 else
     say "setup: Wine prefix ready"
 fi
+
+# Without a window manager (a bare Xvfb) Wine waits two seconds for one on every hide of a managed window;
+# the program's windows draw their own frame, so Wine places them itself.
+if [ ! -f "$WINEPREFIX/.sinoshift-unmanaged" ]; then
+    say "setup: Wine manages its own windows"
+    DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$log" 2>&1 ||
+        die "could not set the X11 driver settings (see $log)"
+    wineserver -w
+    touch "$WINEPREFIX/.sinoshift-unmanaged"
+fi
