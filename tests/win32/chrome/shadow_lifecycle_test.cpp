@@ -67,7 +67,8 @@ TEST_F(ShadowTest, ShowWindowAfterTheShadowIsGoneTouchesNothing) {
     form->AddShadow();
     form->ShowForm();
     PumpMessages();
-    form->OnClose(form, *std::make_unique<TCloseAction>(caHide)); // the close handler destroys the shadow
+    TCloseAction action = caHide;
+    form->OnClose(form, action); // the close handler destroys the shadow
     EXPECT_EQ(form->Shadow, nullptr);
     SendMessageA(form->Handle(), WM_SHOWWINDOW, FALSE, 0);
     SendMessageA(form->Handle(), WM_SHOWWINDOW, TRUE, 0);
