@@ -139,9 +139,12 @@ TMenuItem* TPopupMenu::Popup(int screenX, int screenY, HWND owner) {
     UINT command = 0;
     {
         TMenuHandle menu = Build();
-        command =
-            static_cast<UINT>(TrackPopupMenu(menu.Handle(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN,
-                                             screenX, screenY, 0, owner, nullptr));
+        if (Track)
+            command = Track(menu.Handle(), screenX, screenY, owner);
+        else
+            command =
+                static_cast<UINT>(TrackPopupMenu(menu.Handle(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN,
+                                                 screenX, screenY, 0, owner, nullptr));
     }
     // The menu and its pictures are gone before the handler runs: it may close the owner.
     if (command == 0 || command > items_.size())

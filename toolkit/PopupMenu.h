@@ -58,6 +58,10 @@ public:
     // Not owned; pictures come from it when set.
     TImageList* Images = nullptr;
 
+    // Stands in for the system's modal menu loop when set (tests look at what would open where):
+    // gets the built menu, the screen point and the owner, returns the chosen command (0: none).
+    std::function<UINT(HMENU menu, int screenX, int screenY, HWND owner)> Track;
+
     TMenuItem& Add(const std::string& caption, int imageIndex = -1, TShortCut shortCut = scNone,
                    std::function<void()> onClick = nullptr);
     int Count() const { return static_cast<int>(items_.size()); }
