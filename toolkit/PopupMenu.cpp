@@ -1,6 +1,7 @@
 #include "toolkit/PopupMenu.h"
 
 #include "toolkit/ImageList.h"
+#include "toolkit/WinControl.h"
 
 #include <cstdint>
 #include <stdexcept>
@@ -94,7 +95,7 @@ GdiBitmap TPopupMenu::MakePicture(int index) const {
     return picture;
 }
 
-TMenuHandle TPopupMenu::Build() const {
+TMenuHandle TPopupMenu::Build(bool ownerDrawnPictures) const {
     TMenuHandle built;
     built.menu_ = CreatePopupMenu();
     if (!built.menu_)
@@ -118,9 +119,15 @@ TMenuHandle TPopupMenu::Build() const {
             info.cch = static_cast<UINT>(text.size());
             info.fState = (item.Enabled ? MFS_ENABLED : MFS_DISABLED) | (item.Checked ? MFS_CHECKED : 0);
             if (Images && item.ImageIndex >= 0 && item.ImageIndex < Images->Count()) {
-                built.pictures_.push_back(MakePicture(item.ImageIndex));
-                info.fMask |= MIIM_BITMAP;
-                info.hbmpItem = built.pictures_.back().Handle();
+                info.fMask |= MIIM_BITMAP | MIIM_DATA;
+                // The item data tells this menu's measure and draw requests from others.
+                info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+                if (ownerDrawnPictures) {
+                    info.hbmpItem = HBMMENU_CALLBACK;
+                } else {
+                    built.pictures_.push_back(MakePicture(item.ImageIndex));
+                    info.hbmpItem = built.pictures_.back().Handle();
+                }
             }
         }
         if (!InsertMenuItemA(built.menu_, position++, TRUE, &info))
@@ -133,12 +140,77 @@ TMenuItem* TPopupMenu::Popup(int screenX, int screenY) {
     return Popup(screenX, screenY, owner_);
 }
 
+bool TPopupMenu::DrawItemPicture(TMessage& message) const {
+    if (!Images)
+        return false;
+    if (message.Msg == WM_MEASUREITEM) {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+        if (measure->CtlType != ODT_MENU || measure->itemData != reinterpret_cast<ULONG_PTR>(this))
+            return false;
+        measure->itemWidth = static_cast<UINT>(Images->Width());
+        measure->itemHeight = static_cast<UINT>(Images->Height());
+        message.Result = TRUE;
+        return true;
+    }
+    if (message.Msg == WM_DRAWITEM) {
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
+        if (draw->CtlType != ODT_MENU || draw->itemData != reinterpret_cast<ULONG_PTR>(this) ||
+            draw->itemID == 0 || draw->itemID > items_.size())
+            return false;
+        const TMenuItem& item = *items_[draw->itemID - 1];
+        const RECT& r = draw->rcItem;
+        TCanvas canvas(draw->hDC);
+        Images->Draw(canvas, r.left + (r.right - r.left - Images->Width()) / 2,
+                     r.top + (r.bottom - r.top - Images->Height()) / 2, item.ImageIndex,
+                     !(draw->itemState & (ODS_GRAYED | ODS_DISABLED)));
+        message.Result = TRUE;
+        return true;
+    }
+    return false;
+}
+
+namespace {
+
+// While the menu is open over a window of the toolkit, that window's callback draws the item
+// pictures through their masks. Some systems (Wine) copy a menu item's bitmap opaquely, so the
+// transparent part of an alpha bitmap would show as a black square.
+class TPictureDrawer {
+public:
+    TPictureDrawer(const TPopupMenu& menu, TWinControl* owner) : menu_(menu), owner_(owner) {
+        if (!owner_)
+            return;
+        saved_ = owner_->WindowProc();
+        owner_->SetWindowProc(TWndMethod::Bind<&TPictureDrawer::WndProc>(this));
+    }
+    ~TPictureDrawer() {
+        if (owner_ && owner_->WindowProc() == TWndMethod::Bind<&TPictureDrawer::WndProc>(this))
+            owner_->SetWindowProc(saved_);
+    }
+    TPictureDrawer(const TPictureDrawer&) = delete;
+    TPictureDrawer& operator=(const TPictureDrawer&) = delete;
+
+    bool Active() const { return owner_ != nullptr; }
+
+private:
+    void WndProc(TMessage& message) {
+        if (!menu_.DrawItemPicture(message))
+            saved_(message);
+    }
+
+    const TPopupMenu& menu_;
+    TWinControl* owner_;
+    TWndMethod saved_;
+};
+
+} // namespace
+
 TMenuItem* TPopupMenu::Popup(int screenX, int screenY, HWND owner) {
     if (!owner)
         throw std::logic_error("Pop-up menu has no owner window");
     UINT command = 0;
     {
-        TMenuHandle menu = Build();
+        TPictureDrawer drawer(*this, TWinControl::FindControl(owner));
+        TMenuHandle menu = Build(drawer.Active());
         if (Track)
             command = Track(menu.Handle(), screenX, screenY, owner);
         else

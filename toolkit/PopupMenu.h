@@ -1,6 +1,7 @@
 #pragma once
 // A pop-up menu whose items carry a caption, a picture from an image list and a shortcut text.
 #include "toolkit/GdiObject.h"
+#include "toolkit/Message.h"
 #include "toolkit/ShortCut.h"
 
 #include <windows.h>
@@ -72,8 +73,13 @@ public:
     HWND OwnerWindow() const { return owner_; }
     void SetOwnerWindow(HWND owner) { owner_ = owner; }
 
-    // Builds the system menu for the items as they are now. Command id = item index + 1.
-    TMenuHandle Build() const;
+    // Builds the system menu for the items as they are now. Command id = item index + 1. With
+    // ownerDrawnPictures the item pictures are left to the owner window (HBMMENU_CALLBACK), which
+    // DrawItemPicture serves.
+    TMenuHandle Build(bool ownerDrawnPictures = false) const;
+    // Answers WM_MEASUREITEM and WM_DRAWITEM for this menu's item pictures; false for any other
+    // message (another menu's, a control's).
+    bool DrawItemPicture(TMessage& message) const;
     // Opens the menu with its top-left corner at the screen point, waits for the choice, closes
     // the menu and then runs the chosen item's OnClick. Returns the chosen item or null.
     TMenuItem* Popup(int screenX, int screenY);
