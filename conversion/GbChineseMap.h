@@ -1,0 +1,19 @@
+#pragma once
+// Simplified/Traditional character mapping of GB (code page 936) text, one character to one
+// character, for systems whose LCMapStringA has no such mapping. Portable: no windows.h.
+
+#include <cstdint>
+
+enum class TChineseForm { Simplified, Traditional };
+
+// The counterpart of one double-byte GB code in the given form; a code without one, or a byte pair that
+// is no GB code, comes back unchanged.
+std::uint16_t MapGbCode(TChineseForm form, std::uint16_t code);
+
+// Maps GB text the way LCMapStringA does with the Simplified/Traditional flags:
+// - srcLength -1 means up to and including the first NUL, which is then written and counted too;
+// - characters without a counterpart, and bytes that form no GB character, are copied unchanged, so
+//   the output has exactly as many bytes as the input;
+// - returns the number of bytes written; dstCapacity 0 asks for that number without writing;
+// - returns 0 and writes nothing when dst is too small or an argument is invalid.
+int MapGbText(TChineseForm form, const char* src, int srcLength, char* dst, int dstCapacity);

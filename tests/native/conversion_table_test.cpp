@@ -1,0 +1,52 @@
+// The committed character table is what tools/gen_chinese_table.py makes from the installed data.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool DataInstalled() {
+    for (const char* path :
+         {"/usr/bin/python3", "/usr/bin/opencc_dict", "/usr/share/opencc/STCharacters.ocd2",
+          "/usr/share/opencc/TSCharacters.ocd2", "/usr/share/opencc/TWVariants.ocd2",
+          "/usr/share/unicode/Unihan_Variants.txt.bz2"})
+        if (!fs::exists(path))
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(GbChineseTable, RegeneratingFromTheInstalledDataGivesTheCommittedFiles) {
+    if (!DataInstalled())
+        GTEST_SKIP() << "OpenCC or Unihan data not installed";
+    std::string dir = (fs::temp_directory_path() / "sinoshift-table-XXXXXX").string();
+    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    const fs::path root = SINOSHIFT_SOURCE_DIR;
+    const std::string command = "/usr/bin/python3 '" + (root / "tools/gen_chinese_table.py").string() +
+                                "' --out-dir '" + dir + "' 2>/dev/null";
+    const int status = std::system(command.c_str());
+    for (const char* file : {"conversion/GbChineseTable.h", "tests/data/chinese_pairs.txt"}) {
+        const std::string generated = ReadFile(fs::path(dir) / file);
+        EXPECT_FALSE(generated.empty()) << file;
+        EXPECT_TRUE(generated == ReadFile(root / file)) << file << " differs from the generator's output";
+    }
+    fs::remove_all(dir);
+    EXPECT_EQ(status, 0);
+}
