@@ -15,6 +15,9 @@ cleanup() {
 }
 trap cleanup EXIT
 wineserver -p 2>/dev/null || true
+# The first Wine process starts the prefix's services, which would inherit (and hold open) the output pipe
+# of whichever test started them: start them here, detached from CTest.
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 say "test: running CTest on display $DISPLAY"
 cd "$SINOSHIFT_BUILD"
 ctest --output-on-failure "$@"
