@@ -39,30 +39,32 @@ else
 fi
 
 # The Wine prefix lives in the build folder, never in ~/.wine.
-marker=$WINEPREFIX/.sinoshift-ready
-if [ ! -f "$marker" ]; then
+if [ ! -f "$WINEPREFIX/.sinoshift-ready" ]; then
     say "setup: creating the Wine prefix in $WINEPREFIX"
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     # wineboot wants no display; keep it from opening windows on one.
     DISPLAY= wineboot -i >>"$log" 2>&1 || die "wineboot failed (see $log)"
-    font="WenQuanYi Zen Hei"
-    for face in "宋体" "SimSun" "新宋体" "NSimSun"; do
-        DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "$font" /f \
-            >>"$log" 2>&1 || die "could not set the font replacement (see $log)"
-    done
     wineserver -w
-    touch "$marker"
+    touch "$WINEPREFIX/.sinoshift-ready"
 else
     say "setup: Wine prefix ready"
 fi
 
-# Without a window manager (a bare Xvfb) Wine waits two seconds for one on every hide of a managed window;
-# the program's windows draw their own frame, so Wine places them itself.
-if [ ! -f "$WINEPREFIX/.sinoshift-unmanaged" ]; then
-    say "setup: Wine manages its own windows"
+# The prefix's settings; the marker's number goes up whenever they change, so older prefixes catch up.
+settings=$WINEPREFIX/.sinoshift-settings-1
+if [ ! -f "$settings" ]; then
+    say "setup: applying the Wine prefix settings"
+    # The CJK font for the Song faces the program asks for: the WenQuanYi face with hand-tuned bitmaps,
+    # which stays crisp at the program's 9-point size where outlines smear.
+    for face in "宋体" "SimSun" "新宋体" "NSimSun"; do
+        DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
+            /d "WenQuanYi Zen Hei Sharp" /f >>"$log" 2>&1 || die "could not set the font replacement (see $log)"
+    done
+    # Without a window manager (a bare Xvfb) Wine waits two seconds for one on every hide of a managed
+    # window; the program's windows draw their own frame, so Wine places them itself.
     DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$log" 2>&1 ||
         die "could not set the X11 driver settings (see $log)"
     wineserver -w
-    touch "$WINEPREFIX/.sinoshift-unmanaged"
+    touch "$settings"
 fi
