@@ -1,0 +1,211 @@
+// Window management of the main window: moving by the title strip, the window menu under the icon,
+// minimising and closing through the caption buttons and the menu, and the shadow's showing,
+// hiding and destruction through WMShowWindow and FormClose.
+#include "tests/win32/app/AppTestSupport.h"
+
+#include "chrome/ufrmShadowFrame.h"
+
+namespace {
+
+// Takes the window's system commands out of its message callback, so that the system's modal
+// move loop never starts; everything else passes on.
+class TSysCommandRecorder {
+public:
+    explicit TSysCommandRecorder(TForm* form) : form_(form), saved_(form->WindowProc()) {
+        form->SetWindowProc(TWndMethod::Bind<&TSysCommandRecorder::WndProc>(this));
+    }
+    ~TSysCommandRecorder() { form_->SetWindowProc(saved_); }
+    std::vector<WPARAM> Commands;
+    std::vector<LPARAM> Params;
+    bool CaptureHeld = false;
+
+private:
+    void WndProc(TMessage& message) {
+        if (message.Msg == WM_SYSCOMMAND) {
+            Commands.push_back(message.WParam);
+            Params.push_back(message.LParam);
+            CaptureHeld = GetCapture() != nullptr;
+            return;
+        }
+        saved_(message);
+    }
+    TForm* form_;
+    TWndMethod saved_;
+};
+
+class Window : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ShowWindowNow();
+    }
+    // Where the window menu would open, and with what; the menu loop never runs.
+    struct Popped {
+        int Count = 0;
+        POINT At{};
+        HWND Owner = nullptr;
+        int Items = 0;
+    };
+    void RecordPopup(Popped& popped, UINT choose) {
+        form->PopupMenu1.Track = [&popped, choose](HMENU menu, int x, int y, HWND owner) {
+            ++popped.Count;
+            popped.At = POINT{x, y};
+            popped.Owner = owner;
+            popped.Items = GetMenuItemCount(menu);
+            return choose;
+        };
+    }
+};
+
+} // namespace
+
+TEST_F(Window, AnyButtonOnTheUncoveredTitleStripHandsTheWindowToTheMoveLoop) {
+    struct Variant {
+        const char* What;
+        int X, Y;
+        UINT Down, Up;
+        bool Moves;
+    };
+    const Variant variants[] = {
+        {"left on the strip", 300, 12, WM_LBUTTONDOWN, WM_LBUTTONUP, true},
+        {"right on the strip", 500, 3, WM_RBUTTONDOWN, WM_RBUTTONUP, true},
+        {"middle on the strip", 600, 24, WM_MBUTTONDOWN, WM_MBUTTONUP, true},
+        {"on the icon", 12, 12, WM_LBUTTONDOWN, WM_LBUTTONUP, false},
+        {"on the logo", 100, 20, WM_LBUTTONDOWN, WM_LBUTTONUP, false},
+        {"below the strip", 600, 50, WM_LBUTTONDOWN, WM_LBUTTONUP, false},
+    };
+    Popped popped;
+    RecordPopup(popped, 0);
+    for (const Variant& v : variants) {
+        SCOPED_TRACE(v.What);
+        TSysCommandRecorder recorder(form);
+        Press(form->Handle(), v.X, v.Y, v.Down);
+        Release(form->Handle(), v.X, v.Y, v.Up);
+        if (v.Moves) {
+            EXPECT_EQ(std::vector<WPARAM>{0xF012}, recorder.Commands);
+            EXPECT_EQ(std::vector<LPARAM>{0}, recorder.Params);
+            // The label's hold on the mouse is let go first: the move loop takes it.
+            EXPECT_FALSE(recorder.CaptureHeld);
+        } else {
+            EXPECT_TRUE(recorder.Commands.empty());
+        }
+    }
+}
+
+TEST_F(Window, IconOpensTheWindowMenuJustBelowItself) {
+    Popped popped;
+    RecordPopup(popped, 0);
+    ClickControl(form->Image2);
+    ASSERT_EQ(1, popped.Count);
+    RECT window;
+    GetWindowRect(form->Handle(), &window);
+    EXPECT_EQ(window.left + 8, popped.At.x);
+    EXPECT_EQ(window.top + 6 + 16, popped.At.y);
+    EXPECT_EQ(form->Handle(), popped.Owner);
+    EXPECT_EQ(3, popped.Items);
+    // Moved elsewhere, the menu follows the icon.
+    SetWindowPos(form->Handle(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ClickControl(form->Image2);
+    EXPECT_EQ(48, popped.At.x);
+    EXPECT_EQ(52, popped.At.y);
+}
+
+TEST_F(Window, MenuItemsMinimiseAndClose) {
+    Popped popped;
+    RecordPopup(popped, 1); // PM_MinSize
+    ClickControl(form->Image2);
+    EXPECT_TRUE(Application->Minimized());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    Application->Restore();
+    Pump(20);
+    RecordPopup(popped, 3); // PM_Close
+    ClickControl(form->Image2);
+    EXPECT_EQ(nullptr, form->Shadow());
+    EXPECT_TRUE(QuitPosted());
+}
+
+TEST_F(Window, MinimiseButtonHidesTheWindowAndItsShadowUntilRestored) {
+    ASSERT_NE(nullptr, form->Shadow());
+    EXPECT_TRUE(form->Shadow()->ShadowVisible());
+    ClickAt(form->BtnSysMin->Handle(), 12, 8);
+    EXPECT_TRUE(Application->Minimized());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_FALSE(form->Shadow()->ShadowVisible());
+    Application->Restore();
+    Pump(20);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(form->Shadow()->ShadowVisible());
+}
+
+TEST_F(Window, CaptionButtonClicksOnlyOnALeftReleaseInside) {
+    HWND close = form->BtnSysClose->Handle();
+    // Released just outside (the row below, the column to the right): no close.
+    Press(close, 5, 5);
+    Release(close, 5, 17);
+    Press(close, 5, 5);
+    Release(close, 43, 5);
+    // A right press takes the focus but presses nothing.
+    Press(close, 5, 5, WM_RBUTTONDOWN);
+    Release(close, 5, 5, WM_RBUTTONUP);
+    EXPECT_TRUE(form->BtnSysClose->Focused());
+    EXPECT_NE(nullptr, form->Shadow());
+    EXPECT_FALSE(QuitPosted());
+    ClickAt(close, 42, 16);
+    EXPECT_EQ(nullptr, form->Shadow());
+    EXPECT_TRUE(QuitPosted());
+}
+
+TEST_F(Window, ShowWindowTellsTheShadowAndCopesWithoutOne) {
+    TFormShadow* shadow = form->Shadow();
+    ASSERT_NE(nullptr, shadow);
+    SendMessageA(form->Handle(), WM_SHOWWINDOW, FALSE, 0);
+    EXPECT_FALSE(shadow->ShadowVisible());
+    SendMessageA(form->Handle(), WM_SHOWWINDOW, TRUE, 0);
+    EXPECT_TRUE(shadow->ShadowVisible());
+    // The close handler destroys the shadow and gives the window its own callback back.
+    TCloseAction action = caHide;
+    form->FormClose(form, action);
+    EXPECT_EQ(caHide, action);
+    EXPECT_EQ(nullptr, form->Shadow());
+    EXPECT_TRUE(form->WindowProc() == TWndMethod::Bind<&TControl::WndProc>(static_cast<TControl*>(form)));
+    // A show or hide after the close touches no shadow.
+    SendMessageA(form->Handle(), WM_SHOWWINDOW, FALSE, 0);
+    SendMessageA(form->Handle(), WM_SHOWWINDOW, TRUE, 0);
+    form->Hide();
+    form->Show();
+    EXPECT_TRUE(exceptions.empty());
+}
+
+TEST_F(Window, WindowMenuPicturesKeepTheMenuBackground) {
+    // The menu asks its owner window for the pictures; drawn through their masks onto lime, the
+    // close picture (a black X) leaves lime round it.
+    TBitmap target(16, 16);
+    target.Canvas().FillRect(RECT{0, 0, 16, 16}, clLime);
+    TMenuHandle menu = form->PopupMenu1.Build(true);
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP | MIIM_DATA;
+    ASSERT_TRUE(GetMenuItemInfoA(menu.Handle(), 2, TRUE, &info));
+    EXPECT_EQ(HBMMENU_CALLBACK, info.hbmpItem);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = 3;
+    draw.itemData = info.dwItemData;
+    draw.hwndItem = reinterpret_cast<HWND>(menu.Handle());
+    draw.hDC = target.Canvas().Handle();
+    draw.rcItem = RECT{0, 0, 16, 16};
+    TMessage message{WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw), 0};
+    ASSERT_TRUE(form->PopupMenu1.DrawItemPicture(message));
+    int lime = 0, black = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            TColor c = target.Canvas().Pixel(x, y);
+            lime += c == clLime;
+            black += c == clBlack;
+        }
+    EXPECT_GT(black, 8);
+    EXPECT_GT(lime, 128);
+    // Another menu's request is not answered.
+    draw.itemData = 0;
+    EXPECT_FALSE(form->PopupMenu1.DrawItemPicture(message));
+}
