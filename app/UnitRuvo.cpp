@@ -66,8 +66,10 @@ TFrmRuvo::TFrmRuvo(TComponent* owner) : TForm(owner) {
 }
 
 TFrmRuvo::~TFrmRuvo() {
-    // Normally gone at the close already; the shadow must not outlive the form it follows.
-    delete shadow_;
+    // Normally gone at the close already; the shadow must not outlive the form it follows. When the
+    // application ends without a close, it may have destroyed the shadow (its owner) first.
+    if (shadow_ && ShadowStillOwned())
+        delete shadow_;
     shadow_ = nullptr;
     // The controls go while the image list they draw from is still here.
     SetDestroying();
@@ -270,6 +272,14 @@ void TFrmRuvo::FormCreate(TObject*) {
     // A failure above leaves the window without a shadow: every use tests for it.
     shadow_ = new TFormShadow(Application);
     shadow_->AttachTo(this);
+}
+
+bool TFrmRuvo::ShadowStillOwned() const {
+    const TComponent* owner = Application;
+    for (int i = 0; owner && i < owner->ComponentCount(); ++i)
+        if (owner->Components(i) == shadow_)
+            return true;
+    return false;
 }
 
 void TFrmRuvo::FormClose(TObject*, TCloseAction&) {

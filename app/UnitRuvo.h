@@ -80,6 +80,7 @@ private:
     TUiToolButton* CreateToolButton(const char* name, TUiPanel* header, int left, const char* hint, int image,
                                     int disabledImage, bool enabled);
     void CreateMenu();
+    bool ShadowStillOwned() const;
 
     TFormShadow* shadow_ = nullptr;
 };

@@ -209,3 +209,12 @@ TEST_F(Window, WindowMenuPicturesKeepTheMenuBackground) {
     draw.itemData = 0;
     EXPECT_FALSE(form->PopupMenu1.DrawItemPicture(message));
 }
+
+TEST_F(Window, WindowOutlivingItsShadowWithoutACloseGoesQuietly) {
+    // As when the application object ends first and destroys the shadow it owns, newest first.
+    delete form->Shadow();
+    EXPECT_TRUE(form->WindowProc() == TWndMethod::Bind<&TControl::WndProc>(static_cast<TControl*>(form)));
+    delete form;
+    form = nullptr;
+    Pump();
+}
