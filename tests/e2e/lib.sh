@@ -41,6 +41,14 @@ E2E_MEMO_D_INSIDE="376 140 280 300"
 
 e2e_log() { printf '[e2e.%s] %s\n' "$E2E_NAME" "$*"; }
 
+# With E2E_TRACE=1 every action is logged with the system's uptime, the clock of WINEDEBUG=+timestamp.
+e2e_trace() {
+    [ -n "${E2E_TRACE:-}" ] || return 0
+    local up
+    read -r up _ </proc/uptime
+    printf '[e2e.%s %s] %s\n' "$E2E_NAME" "$up" "$*"
+}
+
 # Reports a failure with a screenshot of the moment, then exits; the EXIT trap cleans up.
 e2e_fail() {
     E2E_FAILED=1
@@ -190,6 +198,7 @@ e2e_expect_exit() {
 e2e_click() {
     e2e_running || e2e_fail "the program is not running (before a click at $1,$2)"
     e2e_geometry
+    e2e_trace "click at $1,$2"
     xdotool mousemove --sync $((E2E_X + $1)) $((E2E_Y + $2)) click "${3:-1}"
     sleep 0.3
 }
@@ -219,6 +228,7 @@ e2e_drag() {
 # Sends key strokes (xdotool names: ctrl+a, Down, Escape, b) to the window that has the keyboard focus.
 e2e_keys() {
     e2e_running || e2e_fail "the program is not running (before the keys $*)"
+    e2e_trace "keys $*"
     xdotool key --delay 80 "$@"
     sleep 0.3
 }
@@ -238,22 +248,42 @@ e2e_clipboard_release() {
 # Puts UTF-8 text on the X CLIPBOARD; xclip serves it in the foreground until someone else takes the selection.
 e2e_clipboard_put_utf8() {
     e2e_clipboard_release
+    e2e_trace "clipboard: $1"
     printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
     E2E_XCLIP_PID=$!
-    e2e_wait_for 5 e2e_clipboard_is_utf8 "$1" || e2e_fail "xclip did not take the X clipboard"
+    e2e_wait_for_ownership "$1"
     sleep "$E2E_CLIPBOARD_SETTLE"
 }
 
 # Wine learns of a new X clipboard owner at once through XFixes. Without the 32-bit libXfixes it asks the X
 # server only when a program looks at the clipboard, and at most every 2 seconds: after that pause, the
 # program's next look (the pane's notification on a click) is sure to import the new text.
-if [ -e /usr/lib/i386-linux-gnu/libXfixes.so.3 ]; then
+if [ -n "${E2E_CLIPBOARD_SETTLE:-}" ]; then
+    :
+elif [ -e /usr/lib/i386-linux-gnu/libXfixes.so.3 ]; then
     E2E_CLIPBOARD_SETTLE=0.5
 else
     E2E_CLIPBOARD_SETTLE=2.2
 fi
 
+# Waits until the xclip just started serves TEXT. Not asked at once: a request that reaches Wine's clipboard
+# manager as it loses the selection to xclip can leave the manager deaf for many seconds.
+e2e_wait_for_ownership() {
+    sleep 0.3
+    e2e_wait_for 5 e2e_clipboard_is_utf8 "$1" || e2e_fail "xclip did not take the X clipboard"
+}
+
 e2e_clipboard_is_utf8() { [ "$(xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null)" = "$1" ]; }
+
+# Puts a text on the clipboard that no step of a test copies, so that a copy that did not happen shows.
+e2e_clipboard_mark() {
+    e2e_clipboard_release
+    E2E_MARK=$((${E2E_MARK:-0} + 1))
+    e2e_trace "clipboard: mark $E2E_MARK"
+    printf 'e2e mark %s' "$E2E_MARK" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+    E2E_XCLIP_PID=$!
+    e2e_wait_for_ownership "e2e mark $E2E_MARK"
+}
 
 # Puts text whose code page 936 bytes are BYTES (given as hex) on the clipboard: Wine hands a program's CF_TEXT
 # request exactly those bytes. BIG5 bytes pass unchanged as long as each pair is also a mapped GBK pair.
@@ -275,7 +305,8 @@ e2e_clipboard_cp936_hex() {
 e2e_expect_clipboard_hex() {
     local want=$1 what=$2 got=
     local i
-    for ((i = 0; i < 50; i++)); do
+    # Generous: while Wine imports an X selection the program may wait for it for seconds.
+    for ((i = 0; i < 100; i++)); do
         got=$(e2e_clipboard_cp936_hex)
         [ "$got" = "$want" ] && return 0
         sleep 0.1

@@ -61,6 +61,7 @@ drop_down_closed() { ! drop_down_window >/dev/null; }
 
 # Selects all of a pane with Ctrl+A and copies it with the pane's copy button.
 copy_out() { # memo button
+    e2e_clipboard_mark
     e2e_click $1
     e2e_keys ctrl+a
     e2e_click $2
@@ -114,15 +115,17 @@ check_conversion 3 keys "$(gb '学习 中国')" "$(big5 '學習 中國')" "学�
 
 # Ctrl+A and the cut button empty the source pane and leave its text on the clipboard.
 last=$(gb '学习 中国')
-e2e_clipboard_put_utf8 "placeholder"
+e2e_clipboard_mark
 e2e_click $E2E_AT_MEMO_O
 e2e_keys ctrl+a
 e2e_click $E2E_AT_CUT_O
 e2e_expect_clipboard_hex "$last" "cut from the source pane"
-e2e_wait_for 3 e2e_region_plain $E2E_MEMO_O_INSIDE || e2e_fail "the source pane still shows text after the cut"
+# Park the pointer on the bare skin so no hint covers the panes.
+e2e_hover 600 50
+e2e_wait_for 5 e2e_region_plain $E2E_MEMO_O_INSIDE || e2e_fail "the source pane still shows text after the cut"
 # Converting the empty pane empties the result pane.
 e2e_click $E2E_AT_CONVERT
-e2e_wait_for 3 e2e_region_plain $E2E_MEMO_D_INSIDE || e2e_fail "the result pane still shows text after converting nothing"
+e2e_wait_for 5 e2e_region_plain $E2E_MEMO_D_INSIDE || e2e_fail "the result pane still shows text after converting nothing"
 e2e_screenshot cut-and-converted-empty
 
 # Pressing on the title strip and moving drags the window; its shadow follows.
