@@ -46,7 +46,7 @@ e2e_trace() {
     [ -n "${E2E_TRACE:-}" ] || return 0
     local up
     read -r up _ </proc/uptime
-    printf '[e2e.%s %s] %s\n' "$E2E_NAME" "$up" "$*"
+    printf '[e2e.%s %s] %s\n' "$E2E_NAME" "$up" "$*" >&2
 }
 
 # Reports a failure with a screenshot of the moment, then exits; the EXIT trap cleans up.
@@ -84,14 +84,29 @@ e2e_begin() {
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
     if [ -z "${DISPLAY:-}" ]; then
-        start_private_display
-        E2E_OWN_DISPLAY=1
+        e2e_private_display
         e2e_log "no DISPLAY: started a private X server on $DISPLAY"
     fi
     xdpyinfo >/dev/null 2>&1 || e2e_fail "cannot open the X display '$DISPLAY'"
     E2E_SHOTS=$SINOSHIFT_BUILD/e2e
     mkdir -p "$E2E_SHOTS"
     rm -f "$E2E_SHOTS/$E2E_NAME"-*.png
+}
+
+# Starts a private X server. Two scripts that start one at the same moment may pick the same display number;
+# the loser's server exits while the winner's answers, so check that ours is the one running.
+e2e_private_display() {
+    local attempt
+    for attempt in 1 2 3; do
+        start_private_display
+        E2E_OWN_DISPLAY=1
+        sleep 0.5
+        kill -0 "$SINOSHIFT_XVFB_PID" 2>/dev/null && return 0
+        stop_private_display
+        E2E_OWN_DISPLAY=0
+        unset DISPLAY
+    done
+    e2e_fail "could not start a private X server"
 }
 
 e2e_cleanup() {
