@@ -10,7 +10,7 @@ packages=(
     googletest
     wine wine32:i386
     xvfb xcompmgr xdotool xclip x11-utils imagemagick
-    locales-all fonts-wqy-zenhei
+    locales-all fonts-wqy-zenhei fonts-dejavu-core
     libopencc-data opencc unicode-data gettext
 )
 
@@ -52,7 +52,7 @@ else
 fi
 
 # The prefix's settings; the marker's number goes up whenever they change, so older prefixes catch up.
-settings=$WINEPREFIX/.sinoshift-settings-1
+settings=$WINEPREFIX/.sinoshift-settings-2
 if [ ! -f "$settings" ]; then
     say "setup: applying the Wine prefix settings"
     # The CJK font for the Song faces the program asks for: the WenQuanYi face with hand-tuned bitmaps,
@@ -61,6 +61,12 @@ if [ ! -f "$settings" ]; then
         DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
             /d "WenQuanYi Zen Hei Sharp" /f >>"$log" 2>&1 || die "could not set the font replacement (see $log)"
     done
+    # No Tahoma in Debian: a close sans face, smoothed, keeps the small Latin labels legible.
+    DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /t REG_SZ /d "DejaVu Sans" /f \
+        >>"$log" 2>&1 || die "could not set the font replacement (see $log)"
+    DISPLAY= wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /t REG_SZ /d 2 /f >>"$log" 2>&1 &&
+        DISPLAY= wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 1 /f \
+            >>"$log" 2>&1 || die "could not set font smoothing (see $log)"
     # Without a window manager (a bare Xvfb) Wine waits two seconds for one on every hide of a managed
     # window; the program's windows draw their own frame, so Wine places them itself.
     DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$log" 2>&1 ||
