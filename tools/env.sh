@@ -16,19 +16,22 @@ die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 # Starts a private Xvfb with a compositing manager on a free display number; sets DISPLAY.
 # The caller stops it with stop_private_display.
 start_private_display() {
-    local n
-    for n in $(seq 91 120); do
-        [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
-    done
-    Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display number itself and tells it on a file descriptor: no race with other
+    # servers starting at the same moment.
+    local numfile
+    numfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
     SINOSHIFT_XVFB_PID=$!
-    export DISPLAY=":$n"
     local i
     for i in $(seq 1 100); do
-        xdpyinfo >/dev/null 2>&1 && break
+        [ -s "$numfile" ] && break
+        kill -0 "$SINOSHIFT_XVFB_PID" 2>/dev/null || break
         sleep 0.1
     done
-    xdpyinfo >/dev/null 2>&1 || die "Xvfb did not start on $DISPLAY"
+    [ -s "$numfile" ] || die "Xvfb did not start"
+    export DISPLAY=":$(tr -d '[:space:]' <"$numfile")"
+    rm -f "$numfile"
+    xdpyinfo >/dev/null 2>&1 || die "Xvfb did not answer on $DISPLAY"
     xcompmgr -n >/dev/null 2>&1 &
     SINOSHIFT_XCOMPMGR_PID=$!
 }

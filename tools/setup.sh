@@ -8,7 +8,7 @@ packages=(
     cmake g++ make python3 git
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     googletest
-    wine wine32:i386
+    wine wine32:i386 libxfixes3:i386
     xvfb xcompmgr xdotool xclip x11-utils imagemagick
     locales-all fonts-wqy-zenhei fonts-dejavu-core
     libopencc-data opencc unicode-data gettext

@@ -93,20 +93,10 @@ e2e_begin() {
     rm -f "$E2E_SHOTS/$E2E_NAME"-*.png
 }
 
-# Starts a private X server. Two scripts that start one at the same moment may pick the same display number;
-# the loser's server exits while the winner's answers, so check that ours is the one running.
+# Starts a private X server (Xvfb chooses a free display number itself).
 e2e_private_display() {
-    local attempt
-    for attempt in 1 2 3; do
-        start_private_display
-        E2E_OWN_DISPLAY=1
-        sleep 0.5
-        kill -0 "$SINOSHIFT_XVFB_PID" 2>/dev/null && return 0
-        stop_private_display
-        E2E_OWN_DISPLAY=0
-        unset DISPLAY
-    done
-    e2e_fail "could not start a private X server"
+    start_private_display
+    E2E_OWN_DISPLAY=1
 }
 
 e2e_cleanup() {
