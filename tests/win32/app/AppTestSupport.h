@@ -2,6 +2,7 @@
 // Helpers of the main window's Wine tests: a fixture that makes the window as the program does,
 // clipboard set-up, and input sent straight to the controls' windows (keys with a chosen modifier
 // state, mouse presses at client points).
+#include "tests/win32/Pump.h"
 #include "app/UnitRuvo.h"
 #include "toolkit/Application.h"
 
@@ -12,16 +13,6 @@
 #include <cstring>
 #include <string>
 #include <vector>
-
-inline void Pump(int ms = 0) {
-    DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        Application->ProcessMessages();
-        if (ms > 0)
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-    Application->ProcessMessages();
-}
 
 // --- clipboard ---
 

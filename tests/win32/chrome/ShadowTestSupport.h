@@ -1,6 +1,7 @@
 #pragma once
 // A form to hang a shadow on, wired as the program's main window is (show flag -> shadow, close ->
 // shadow gone), a recorder of the form's messages, and a fixture with message pumping.
+#include "tests/win32/Pump.h"
 #include "chrome/ufrmShadowFrame.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
@@ -71,16 +72,6 @@ private:
 
 inline std::ostream& operator<<(std::ostream& os, const TPosRecorder::Entry& e) {
     return os << "{0x" << std::hex << e.msg << ", 0x" << e.flags << std::dec << "}";
-}
-
-inline void PumpMessages(int ms = 0) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        Application->ProcessMessages();
-        if (ms > 0)
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-    Application->ProcessMessages();
 }
 
 inline RECT WindowRectOf(HWND hwnd) {

@@ -16,7 +16,7 @@ TEST_F(ShadowTest, BorderlessRectangleImageMatchesTheComputation) {
     auto* form = new TShadowTestForm(Application, bsNone, 300, 200, 100, 60);
     TFormShadow* shadow = form->AddShadow();
     form->ShowForm();
-    PumpMessages();
+    Pump();
     TBitmap& img = shadow->ShadowImage();
     ASSERT_EQ(img.Width(), 132);
     ASSERT_EQ(img.Height(), 92);
@@ -52,7 +52,7 @@ TEST_F(ShadowTest, RoundedOutlineShadowsTheCutCorners) {
     SetWindowRgn(form->Handle(), GdiRegion::RoundRect(1, 1, 160, 100, 13, 13).Release(), TRUE);
     TFormShadow* shadow = form->AddShadow();
     form->ShowForm();
-    PumpMessages();
+    Pump();
     TBitmap& img = shadow->ShadowImage();
     ASSERT_EQ(img.Width(), 192);
 
@@ -86,7 +86,7 @@ TEST_F(ShadowTest, ColourKeyedHoleKeepsTheShadowBehindIt) {
     form->SetTransparentColor(true);
     TFormShadow* shadow = form->AddShadow();
     form->ShowForm();
-    PumpMessages();
+    Pump();
     // The first image was made while the form was still hidden, when the form's picture does not show its
     // child windows yet; a change of size makes one from the form as it shows.
     SetWindowPos(form->Handle(), nullptr, 0, 0, 201, 150, SWP_NOMOVE | SWP_NOZORDER);
@@ -108,7 +108,7 @@ TEST_F(ShadowTest, BorderedFormWithoutRegionUsesItsWindowRectangle) {
     auto* form = new TShadowTestForm(Application, bsSingle, 300, 200, 180, 120);
     TFormShadow* shadow = form->AddShadow();
     form->ShowForm();
-    PumpMessages();
+    Pump();
     TBitmap& img = shadow->ShadowImage();
     const RECT w = WindowRectOf(form->Handle());
     ASSERT_EQ(img.Width(), w.right - w.left + 32);

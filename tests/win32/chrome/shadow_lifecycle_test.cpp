@@ -66,7 +66,7 @@ TEST_F(ShadowTest, ShowWindowAfterTheShadowIsGoneTouchesNothing) {
     auto* form = new TShadowTestForm(Application, bsNone, 100, 100, 120, 80);
     form->AddShadow();
     form->ShowForm();
-    PumpMessages();
+    Pump();
     TCloseAction action = caHide;
     form->OnClose(form, action); // the close handler destroys the shadow
     EXPECT_EQ(form->Shadow, nullptr);
@@ -74,7 +74,7 @@ TEST_F(ShadowTest, ShowWindowAfterTheShadowIsGoneTouchesNothing) {
     SendMessageA(form->Handle(), WM_SHOWWINDOW, TRUE, 0);
     form->HideForm();
     form->ShowForm();
-    PumpMessages();
+    Pump();
     delete form;
 }
 
@@ -84,7 +84,7 @@ TEST_F(ShadowTest, NoGdiObjectLeftAfterMovesResizesAndAttachCycles) {
     SetWindowRgn(form->Handle(), GdiRegion::RoundRect(1, 1, 300, 200, 13, 13).Release(), TRUE);
     TFormShadow* shadow = form->AddShadow();
     form->ShowForm();
-    PumpMessages();
+    Pump();
     const auto baseline = LiveCounts();
     const int rebuilds = shadow->RebuildCount();
 
@@ -103,7 +103,7 @@ TEST_F(ShadowTest, NoGdiObjectLeftAfterMovesResizesAndAttachCycles) {
         shadow->AttachTo(form);
     }
     EXPECT_EQ(LiveCounts(), baseline) << "after 100 attach cycles";
-    PumpMessages();
+    Pump();
     delete form;
 }
 
@@ -117,7 +117,7 @@ TEST_F(ShadowTest, ImageTooLargeToCreateRaisesNothing) {
     auto* form = new TShadowTestForm(Application, bsNone, 0, 0, 30000, 30000);
     TFormShadow* shadow = form->AddShadow();
     form->ShowForm();
-    PumpMessages();
+    Pump();
     EXPECT_TRUE(exceptions.empty());
     EXPECT_EQ(shadow->ShadowImage().Width(), 0);
     SetWindowPos(form->Handle(), nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER);

@@ -32,7 +32,7 @@ TEST_F(ShadowTest, FollowsMovesRestackingMinimiseAndRestore) {
         auto* form = new TShadowTestForm(Application, style, 200, 150, 240, 160);
         form->AddShadow();
         form->ShowForm();
-        PumpMessages();
+        Pump();
         ExpectFollows(*form, true, "shown");
 
         SetWindowPos(form->Handle(), nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -42,33 +42,33 @@ TEST_F(ShadowTest, FollowsMovesRestackingMinimiseAndRestore) {
         // Another window comes to the front; then the form does again.
         auto* other = new TShadowTestForm(Application, bsNone, 250, 180, 100, 100);
         other->ShowForm();
-        PumpMessages();
+        Pump();
         ASSERT_TRUE(IsAbove(other->Handle(), form->Handle()));
         SetWindowPos(form->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         ExpectFollows(*form, true, "re-stacked");
         delete other;
 
         form->SetWindowState(wsMinimized);
-        PumpMessages();
+        Pump();
         EXPECT_FALSE(IsWindowVisible(form->Shadow->Handle())) << "minimised";
         form->SetWindowState(wsNormal);
-        PumpMessages();
+        Pump();
         ExpectFollows(*form, true, "restored");
 
         form->SetWindowState(wsMaximized);
-        PumpMessages();
+        Pump();
         EXPECT_FALSE(IsWindowVisible(form->Shadow->Handle())) << "maximised";
         form->SetWindowState(wsNormal);
-        PumpMessages();
+        Pump();
         ExpectFollows(*form, true, "restored from maximised");
 
         // Hidden with the form (the show flag clears wanted), back with it.
         form->HideForm();
-        PumpMessages();
+        Pump();
         EXPECT_FALSE(form->Shadow->ShadowVisible());
         EXPECT_FALSE(IsWindowVisible(form->Shadow->Handle()));
         form->ShowForm();
-        PumpMessages();
+        Pump();
         ExpectFollows(*form, true, "shown again");
         delete form;
     }
@@ -78,13 +78,13 @@ TEST_F(ShadowTest, ApplicationMinimiseHidesAndRestoreShows) {
     auto* form = new TShadowTestForm(Application, bsNone, 180, 140, 300, 200);
     form->AddShadow();
     form->ShowForm();
-    PumpMessages();
+    Pump();
     Application->Minimize();
-    PumpMessages();
+    Pump();
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     EXPECT_FALSE(IsWindowVisible(form->Shadow->Handle()));
     Application->Restore();
-    PumpMessages();
+    Pump();
     ExpectFollows(*form, true, "after the application's restore");
     delete form;
 }
@@ -111,7 +111,7 @@ TEST_F(ShadowTest, RebuildsOnSizeOrKeyChangeButNotOnMove) {
     auto* form = new TShadowTestForm(Application, bsNone, 100, 100, 200, 100);
     TFormShadow* shadow = form->AddShadow();
     form->ShowForm();
-    PumpMessages();
+    Pump();
     EXPECT_EQ(shadow->RebuildCount(), 1);
     for (int i = 0; i < 20; ++i)
         SetWindowPos(form->Handle(), nullptr, 100 + i * 7, 100 + i * 3, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -144,7 +144,7 @@ TEST_F(ShadowTest, DeclinesHitTestsSoClicksReachTheWindowBelow) {
     auto* form = new TShadowTestForm(Application, bsNone, 150, 150, 200, 120);
     TFormShadow* shadow = form->AddShadow();
     form->ShowForm();
-    PumpMessages(50);
+    Pump(50);
     ASSERT_TRUE(IsWindowVisible(shadow->Handle()));
 
     const POINT beside{150 - 8, 150 + 60}; // in the shadow's margin, left of the form
@@ -165,10 +165,10 @@ TEST_F(ShadowTest, DeclinesHitTestsSoClicksReachTheWindowBelow) {
     below->SetWindowProc(TWndMethod::Bind<&Spy::Hook>(&spy));
     // Let the pointer arrive before the press.
     SetCursorPos(beside.x, beside.y);
-    PumpMessages(100);
+    Pump(100);
     mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    PumpMessages(200);
+    Pump(200);
     EXPECT_EQ(presses, 1);
     EXPECT_EQ(spy.downs, 1);
     below->SetWindowProc(spy.saved);

@@ -108,7 +108,7 @@ TEST_F(ShadowTest, CreationWiringSkinThenShadow) {
             form->AddShadow();
         };
         form->ShowForm();
-        PumpMessages();
+        Pump();
         EXPECT_EQ(exceptions.size(), c.fails ? 1u : 0u);
         EXPECT_EQ(form->Shadow == nullptr, c.fails);
         EXPECT_TRUE(IsWindowVisible(form->Handle()));

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the toolkit's Wine tests: a message log to compare with expected sequences, an
 // exception sink in place of the message box, and message pumping.
+#include "tests/win32/Pump.h"
 #include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +22,6 @@ inline std::ostream& operator<<(std::ostream& os, const TLogEntry& e) {
 }
 
 using TMessageLog = std::vector<TLogEntry>;
-
-// Handles every waiting message, then waits up to ms for more (timers, posted messages).
-inline void Pump(int ms = 0) {
-    DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        Application->ProcessMessages();
-        if (ms > 0)
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
-    Application->ProcessMessages();
-}
 
 // Records exceptions that reach the application instead of showing a message box.
 class ToolkitTest : public ::testing::Test {
