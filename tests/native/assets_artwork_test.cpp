@@ -190,6 +190,7 @@ TEST(AssetsImageList, HoldsEightPicturesWithGreyDisabledForms) {
     for (int image = 0; image < 3; ++image)
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)
-                if (opaque(image + 3, x, y))
+                if (opaque(image + 3, x, y)) {
                     EXPECT_TRUE(opaque(image, x, y)) << image << " at " << x << "," << y;
+                }
 }
