@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iconv.h>
@@ -72,6 +73,13 @@ std::map<std::string, std::vector<std::string>> OpenCC(const char* name) {
     return list;
 }
 
+std::string Listed(const std::map<std::string, int>& counts) {
+    std::string list;
+    for (const auto& [ch, count] : counts)
+        list += " " + ch + "x" + std::to_string(count);
+    return list;
+}
+
 } // namespace
 
 // Of the characters whose OpenCC counterparts do not include themselves, at most 0.05% stay. To
@@ -111,11 +119,8 @@ TEST(GbChineseTableOnRealText, LeavesAtMostOneIn2000CharactersWithACounterpartUn
             }
         }
         EXPECT_GT(withCounterpart, 30000u) << direction.Corpus;
-        std::string list;
-        for (const auto& [ch, count] : missed)
-            list += " " + ch + "x" + std::to_string(count);
-        EXPECT_LE(unchanged * 2000, withCounterpart)
-            << direction.Corpus << ": " << unchanged << " of " << withCounterpart << " unchanged:" << list;
+        EXPECT_LE(unchanged * 2000, withCounterpart) << direction.Corpus << ": " << unchanged << " of "
+                                                     << withCounterpart << " unchanged:" << Listed(missed);
         RecordProperty(direction.Corpus,
                        std::to_string(unchanged) + " of " + std::to_string(withCounterpart));
     }
@@ -132,8 +137,5 @@ TEST(GbChineseTableOnRealText, SimplifiedTextComesBackWholeFromTraditional) {
             ++lost[ch];
     }
     EXPECT_GT(characters, 100000u);
-    std::string list;
-    for (const auto& [ch, count] : lost)
-        list += " " + ch + "x" + std::to_string(count);
-    EXPECT_TRUE(lost.empty()) << "lost on the way:" << list;
+    EXPECT_TRUE(lost.empty()) << "lost on the way:" << Listed(lost);
 }
