@@ -14,10 +14,12 @@ die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 # one makes every shell started from here warn that it cannot set it.
 SINOSHIFT_LOCALE=${SINOSHIFT_LOCALE:-zh_CN.UTF-8}
 use_project_locale() {
-    local want have
-    want=$(printf '%s' "$SINOSHIFT_LOCALE" | tr '[:upper:]' '[:lower:]' | tr -d '-')
+    # locale -a spells zh_CN.UTF-8 as zh_CN.utf8.
+    local want=${SINOSHIFT_LOCALE,,} have
+    want=${want//-/}
     while read -r have; do
-        if [ "$(printf '%s' "$have" | tr '[:upper:]' '[:lower:]' | tr -d '-')" = "$want" ]; then
+        have=${have,,}
+        if [ "${have//-/}" = "$want" ]; then
             export LANG=$SINOSHIFT_LOCALE LC_ALL=$SINOSHIFT_LOCALE
             return 0
         fi
