@@ -45,8 +45,8 @@ compositor_advice() {
 wine_follow_display() {
     local managed=N
     display_has wm && managed=Y
-    local try
-    for try in 1 2 3; do
+    local _
+    for _ in 1 2 3; do
         # A second try when the previous wineserver was still shutting down.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1 && return 0
         sleep 1
