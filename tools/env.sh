@@ -45,13 +45,17 @@ compositor_advice() {
 wine_follow_display() {
     local managed=N
     display_has wm && managed=Y
+    wine_managed "$managed" || die "could not set Wine's window management (Managed=$managed)"
+}
+
+wine_managed() {
     local _
     for _ in 1 2 3; do
-        # A second try when the previous wineserver was still shutting down.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1 && return 0
+        # Another try when the previous wineserver was still shutting down.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$1" /f >/dev/null 2>&1 && return 0
         sleep 1
     done
-    die "could not set Wine's window management (Managed=$managed)"
+    return 1
 }
 
 # Starts a private Xvfb with a compositing manager on a free display number; sets DISPLAY.

@@ -11,6 +11,8 @@ bash "$SINOSHIFT_ROOT/tools/build.sh"
 # Tests move the pointer and own the clipboard: never on the user's display.
 start_private_display
 cleanup() {
+    # Wine's default again, for a program started on a desktop afterwards.
+    wine_managed Y || true
     wineserver -k 2>/dev/null || true
     stop_private_display
 }
