@@ -8,6 +8,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
         Application->Initialize();
+        Application->SetUnderWine(TApplication::RunningUnderWine());
         Application->CreateForm(FrmRuvo);
         Application->Run();
     } catch (...) {

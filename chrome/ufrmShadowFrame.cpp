@@ -58,6 +58,7 @@ void TFormShadow::AttachTo(TForm* form) {
         savedWndProc_ = form->WindowProc();
         form->SetWindowProc(TWndMethod::Bind<&TFormShadow::OwnerWndProc>(this));
         rememberedKey_ = form->TransparentColorValue();
+        ownerActive_ = form->HandleAllocated() && GetActiveWindow() == form->Handle();
     }
     stale_ = true;
     NudgeOwner();
@@ -85,6 +86,12 @@ void TFormShadow::OwnerWndProc(TMessage& message) {
     case WM_WINDOWPOSCHANGED:
         OwnerPosChanged(message);
         break;
+    case WM_ACTIVATE:
+        savedWndProc_(message);
+        ownerActive_ = LOWORD(message.WParam) != WA_INACTIVE;
+        if (StackedApart())
+            NudgeOwner();
+        break;
     default:
         savedWndProc_(message);
     }
@@ -108,7 +115,14 @@ void TFormShadow::OwnerPosChanged(TMessage& message) {
     const ShadowPoint origin = ShadowOrigin(at.x, at.y, offset_);
     SetWindowPos(Handle(), ownerForm_->Handle(), origin.x, origin.y, image_.Width(), image_.Height(),
                  kPlaceFlags);
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, kShowHideFlags[ShowAfterChange(wanted_, state) ? 1 : 0]);
+    const bool show = ShowAfterChange(wanted_, state) && (ownerActive_ || !StackedApart());
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, kShowHideFlags[show ? 1 : 0]);
+}
+
+bool TFormShadow::StackedApart() const {
+    // Under Wine a window manager stacks the form, but the shadow is an unmanaged X window, which stays above
+    // every managed one: there it shows only while the form is active, that is in front of the others.
+    return Application && Application->UnderWine();
 }
 
 void TFormShadow::RebuildShadow() {

@@ -45,6 +45,7 @@ private:
     enum class MaskMode { Stamp, Cut };
 
     void NudgeOwner();
+    bool StackedApart() const;
     void OwnerPosChanging(TMessage& message);
     void OwnerPosChanged(TMessage& message);
     void RebuildShadow();
@@ -58,6 +59,7 @@ private:
 
     TForm* ownerForm_ = nullptr;
     bool wanted_ = false;
+    bool ownerActive_ = false;
     int32_t offset_ = 0;
     TColor color_ = clBlack;
     TWndMethod savedWndProc_;

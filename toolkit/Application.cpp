@@ -10,6 +10,7 @@
 TApplication* Application = nullptr;
 
 namespace {
+constexpr UINT CM_PARKAPPLICATIONWINDOW = CM_BASE + 40;
 // The application object lives as long as the program; forms it still owns at exit go with it.
 TApplication theApplication;
 } // namespace
@@ -46,6 +47,14 @@ void TApplication::SetTitle(const std::string& title) {
     title_ = title;
     if (window_ && window_->HandleAllocated())
         SetWindowTextA(window_->Handle(), title.c_str());
+    if (underWine_ && mainForm_ && mainForm_->HandleAllocated())
+        SetWindowTextA(mainForm_->Handle(), title.c_str());
+}
+
+bool TApplication::RunningUnderWine() {
+    // Wine's ntdll exports its version; Windows' does not.
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
 }
 
 // --- the message loop ---
@@ -152,6 +161,12 @@ void TApplication::Restore() {
         return;
     minimized_ = false;
     ShowWindow(Handle(), SW_RESTORE);
+    // Under Wine a window manager may have placed the window on the screen while it stood for the
+    // minimised application, and there it would stay as a second taskbar entry. Once the restore request
+    // has been handled (Wine keeps the window mapped while it is handled), it is hidden, which withdraws
+    // its X window, and shown again off the screen, where it has none.
+    if (underWine_)
+        PostMessageA(Handle(), CM_PARKAPPLICATIONWINDOW, 0, 0);
     for (int i = 0; i < ComponentCount(); ++i) {
         auto* form = dynamic_cast<TForm*>(Components(i));
         if (form && form->HiddenByMinimize()) {
@@ -186,6 +201,13 @@ void TApplication::ApplicationWndProc(TMessage& message) {
             break;
         }
         break;
+    case CM_PARKAPPLICATIONWINDOW:
+        if (!minimized_) {
+            const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+            SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, flags | SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW);
+            SetWindowPos(Handle(), nullptr, -100, -100, 0, 0, flags | SWP_SHOWWINDOW);
+        }
+        return;
     case WM_CLOSE:
         if (mainForm_)
             mainForm_->Close();

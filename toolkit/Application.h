@@ -53,6 +53,16 @@ public:
     // The hidden application window: owner of all forms, holder of the taskbar button.
     HWND Handle();
 
+    // Whether the windows are X windows of a Linux desktop (the program runs under Wine); the
+    // program sets it from RunningUnderWine at start, before the main form's window exists.
+    // There the hidden window lies off the screen and is no X window of the desktop unless
+    // minimised, so the main form stands for the application itself: unowned, with the title
+    // as its text, the application's icon and a minimise box. And pop-ups that the window
+    // manager does not stack stay above every other window (see TFormShadow).
+    bool UnderWine() const { return underWine_; }
+    void SetUnderWine(bool value) { underWine_ = value; }
+    static bool RunningUnderWine();
+
     // Hides every visible form and minimises the application window (its taskbar button
     // stays); Restore shows them again.
     void Minimize();
@@ -106,6 +116,7 @@ private:
     bool terminated_ = false;
     bool minimized_ = false;
     bool showHint_ = true;
+    bool underWine_ = false;
 };
 
 extern TApplication* Application;

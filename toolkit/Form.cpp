@@ -70,12 +70,31 @@ void TForm::CreateParams(TCreateParams& params) {
     // Owned by the application's window: no taskbar buttons of their own, hidden with it.
     params.WndParent = Application ? Application->Handle() : nullptr;
     params.WindowClass.style = CS_DBLCLKS;
+    if (OnTaskBar()) {
+        // The desktop's taskbar lists it as the application, and its window manager may minimise it.
+        params.WndParent = nullptr;
+        params.ExStyle |= WS_EX_APPWINDOW;
+        params.Style |= WS_MINIMIZEBOX;
+    }
+}
+
+bool TForm::OnTaskBar() const {
+    return Application && Application->UnderWine() && Application->MainForm() == this;
 }
 
 void TForm::CreateWnd() {
     AfterConstruction();
     TWinControl::CreateWnd();
     ApplyLayered();
+    if (OnTaskBar()) {
+        // What the application's window shows in the taskbar: the title and the icon.
+        HWND hwnd = Handle();
+        HWND app = Application->Handle();
+        SetWindowTextA(hwnd, Application->Title().c_str());
+        auto icon = static_cast<LPARAM>(GetClassLongPtrA(app, GCLP_HICON));
+        SendMessageA(hwnd, WM_SETICON, ICON_BIG, icon);
+        SendMessageA(hwnd, WM_SETICON, ICON_SMALL, icon);
+    }
 }
 
 void TForm::SetBorderStyle(TBorderStyle style) {

@@ -75,6 +75,8 @@ protected:
     virtual void DoCreate();
 
 private:
+    // The main form of an application under Wine: it carries the taskbar entry.
+    bool OnTaskBar() const;
     void ApplyLayered();
     void PlaceAtFirstShow();
     void RestoreFocus();

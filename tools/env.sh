@@ -6,12 +6,57 @@ export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer dialogs: the program needs neither.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-# ANSI code page 936: the panes hold GB bytes.
-export LANG=zh_CN.UTF-8
-export LC_ALL=zh_CN.UTF-8
 
 say() { printf '%s\n' "$*"; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+
+# ANSI code page 936: the panes hold GB bytes. Set only once the locale exists (setup installs it): a missing
+# one makes every shell started from here warn that it cannot set it.
+SINOSHIFT_LOCALE=${SINOSHIFT_LOCALE:-zh_CN.UTF-8}
+use_project_locale() {
+    # locale -a spells zh_CN.UTF-8 as zh_CN.utf8.
+    local want=${SINOSHIFT_LOCALE,,} have
+    want=${want//-/}
+    while read -r have; do
+        have=${have,,}
+        if [ "${have//-/}" = "$want" ]; then
+            export LANG=$SINOSHIFT_LOCALE LC_ALL=$SINOSHIFT_LOCALE
+            return 0
+        fi
+    done < <(locale -a 2>/dev/null)
+    return 1
+}
+use_project_locale || true
+
+# Whether a window manager or a compositing manager runs on $DISPLAY (its selection has an owner).
+display_has() { python3 "$SINOSHIFT_ROOT/tools/xprobe.py" "$1" 2>/dev/null; }
+
+# The line for a display where the window's soft shadow cannot be blended; nothing where it can.
+compositor_advice() {
+    display_has compositor && return 0
+    say "run: no compositing manager runs on $DISPLAY, so the window's shadow shows as a black band;" \
+        "start one (xcompmgr &, installed by setup; or your desktop's compositing setting)," \
+        "or run with --compositor"
+}
+
+# Wine's X11 driver leaves its windows to the window manager (Managed=Y, its default), but without one, on a bare
+# Xvfb, every hide of a managed window waits two seconds for it: there Wine places them itself (Managed=N).
+# Chosen per display before the program starts; Wine reads it when a process starts.
+wine_follow_display() {
+    local managed=N
+    display_has wm && managed=Y
+    wine_managed "$managed" || die "could not set Wine's window management (Managed=$managed)"
+}
+
+wine_managed() {
+    local _
+    for _ in 1 2 3; do
+        # Another try when the previous wineserver was still shutting down.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$1" /f >/dev/null 2>&1 && return 0
+        sleep 1
+    done
+    return 1
+}
 
 # Starts a private Xvfb with a compositing manager on a free display number; sets DISPLAY.
 # The caller stops it with stop_private_display.

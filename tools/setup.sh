@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     googletest
     wine wine32:i386 libxfixes3:i386
-    xvfb xcompmgr xdotool xclip x11-utils imagemagick
+    xvfb xcompmgr xdotool xclip x11-utils x11-apps openbox imagemagick
     locales-all fonts-wqy-zenhei fonts-dejavu-core
     libopencc-data opencc unicode-data gettext
 )
@@ -38,6 +38,9 @@ else
     say "setup: packages present"
 fi
 
+# Only now may the shells and Wine use the project's locale.
+use_project_locale || die "the locale $SINOSHIFT_LOCALE is missing although locales-all is installed"
+
 # The Wine prefix lives in the build folder, never in ~/.wine.
 if [ ! -f "$WINEPREFIX/.sinoshift-ready" ]; then
     say "setup: creating the Wine prefix in $WINEPREFIX"
@@ -52,7 +55,7 @@ else
 fi
 
 # The prefix's settings; the marker's number goes up whenever they change, so older prefixes catch up.
-settings=$WINEPREFIX/.sinoshift-settings-2
+settings=$WINEPREFIX/.sinoshift-settings-3
 if [ ! -f "$settings" ]; then
     say "setup: applying the Wine prefix settings"
     # The CJK font for the Song faces the program asks for: the WenQuanYi face with hand-tuned bitmaps,
@@ -67,10 +70,9 @@ if [ ! -f "$settings" ]; then
     DISPLAY= wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /t REG_SZ /d 2 /f >>"$log" 2>&1 &&
         DISPLAY= wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 1 /f \
             >>"$log" 2>&1 || die "could not set font smoothing (see $log)"
-    # Without a window manager (a bare Xvfb) Wine waits two seconds for one on every hide of a managed
-    # window; the program's windows draw their own frame, so Wine places them itself.
-    DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$log" 2>&1 ||
-        die "could not set the X11 driver settings (see $log)"
+    # Whether Wine leaves its windows to a window manager depends on the display: the run and test scripts
+    # choose it (wine_follow_display); the prefix keeps Wine's default, as on a desktop.
+    DISPLAY= wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >>"$log" 2>&1 || true
     wineserver -w
     touch "$settings"
 fi

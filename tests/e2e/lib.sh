@@ -11,6 +11,7 @@ E2E_NAME=$(basename "${BASH_SOURCE[1]:-$0}" .sh)
 E2E_NAME=${E2E_NAME#test_}
 
 E2E_APP_PID=
+E2E_HELPER_PIDS=()
 E2E_XCLIP_PID=
 E2E_OWN_DISPLAY=0
 E2E_WIN=
@@ -88,6 +89,7 @@ e2e_begin() {
         e2e_log "no DISPLAY: started a private X server on $DISPLAY"
     fi
     xdpyinfo >/dev/null 2>&1 || e2e_fail "cannot open the X display '$DISPLAY'"
+    wine_follow_display
     E2E_SHOTS=$SINOSHIFT_BUILD/e2e
     mkdir -p "$E2E_SHOTS"
     rm -f "$E2E_SHOTS/$E2E_NAME"-*.png
@@ -111,6 +113,10 @@ e2e_cleanup() {
         kill "$E2E_APP_PID" 2>/dev/null
     fi
     wineserver -k 2>/dev/null
+    local pid
+    for pid in "${E2E_HELPER_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
     [ "$E2E_OWN_DISPLAY" = 1 ] && stop_private_display
     [ "$rc" = 0 ] && e2e_log "passed"
     return "$rc"
@@ -186,6 +192,12 @@ e2e_geometry() {
 }
 
 e2e_running() { kill -0 "$E2E_APP_PID" 2>/dev/null; }
+
+# Starts another program for the test (a window manager, another application); it ends with the test.
+e2e_helper() {
+    "$@" >/dev/null 2>&1 &
+    E2E_HELPER_PIDS+=($!)
+}
 
 # Waits up to SECONDS for the program to end and checks its exit code: e2e_expect_exit SECONDS [CODE].
 e2e_expect_exit() {

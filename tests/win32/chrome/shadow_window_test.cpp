@@ -89,6 +89,34 @@ TEST_F(ShadowTest, ApplicationMinimiseHidesAndRestoreShows) {
     delete form;
 }
 
+// Under Wine a window manager stacks the form but not the shadow, which would stay above every other window:
+// there it shows only while its form is active. On Windows it stays beneath the form whatever is active.
+TEST_F(ShadowTest, UnderWineItShowsOnlyWhileItsFormIsActive) {
+    struct UnderWine {
+        explicit UnderWine(bool value) { Application->SetUnderWine(value); }
+        ~UnderWine() { Application->SetUnderWine(false); }
+    };
+    for (bool underWine : {true, false}) {
+        SCOPED_TRACE(underWine ? "under Wine" : "on Windows");
+        UnderWine setting(underWine);
+        auto* form = new TShadowTestForm(Application, bsNone, 200, 150, 240, 160);
+        form->AddShadow();
+        form->ShowForm();
+        Pump();
+        ExpectFollows(*form, true, "shown, active");
+        auto* other = new TShadowTestForm(Application, bsNone, 250, 180, 100, 100);
+        other->ShowForm();
+        Pump();
+        ASSERT_NE(GetActiveWindow(), form->Handle());
+        ExpectFollows(*form, !underWine, "another window active");
+        SetActiveWindow(form->Handle());
+        Pump();
+        ExpectFollows(*form, true, "active again");
+        delete other;
+        delete form;
+    }
+}
+
 TEST_F(ShadowTest, BeforeShownTheShadowIsPlacedHiddenWithoutImage) {
     auto* form = new TShadowTestForm(Application, bsNone, 100, 100, 200, 100);
     form->HandleNeeded();

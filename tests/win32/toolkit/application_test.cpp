@@ -111,6 +111,54 @@ TEST_F(ApplicationTest, TheTaskbarWindowCarriesTheProgramsIcon) {
     EXPECT_TRUE(GetClassLongPtrA(Application->Handle(), GCLP_HICON));
 }
 
+// Under Wine the hidden window is no X window of the desktop unless minimised: the main form stands for the
+// application there, with the title and icon; a window manager's minimise of it minimises the application,
+// and after a restore the application window goes back off the screen wherever the manager had put it.
+TEST_F(ApplicationTest, UnderWineTheMainFormStandsForTheApplication) {
+    if (Application->MainForm())
+        GTEST_SKIP() << "a main form exists already";
+    struct UnderWine {
+        UnderWine() { Application->SetUnderWine(true); }
+        ~UnderWine() { Application->SetUnderWine(false); }
+    } underWine;
+    Application->SetTitle("Sinoshift");
+    TForm* main = Application->CreateForm<TForm>();
+    forms.push_back(main);
+    main->SetBorderStyle(bsNone);
+    main->SetBounds(10, 10, 100, 50);
+    main->Show();
+    TForm* other = NewForm(200, 10);
+    other->AfterConstruction();
+    other->Show();
+    HWND hwnd = main->Handle(), app = Application->Handle();
+
+    EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr);
+    EXPECT_EQ(GetWindow(other->Handle(), GW_OWNER), app);
+    EXPECT_TRUE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX), static_cast<LONG>(WS_POPUP | WS_MINIMIZEBOX));
+    char text[32] = {};
+    GetWindowTextA(hwnd, text, sizeof(text));
+    EXPECT_STREQ(text, "Sinoshift");
+    EXPECT_EQ(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0),
+              static_cast<LRESULT>(GetClassLongPtrA(app, GCLP_HICON)));
+
+    SendMessageA(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(Application->Minimized());
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(IsIconic(app));
+    SendMessageA(app, WM_SYSCOMMAND, SC_RESTORE, 0);
+    // As a window manager places it while it restores the application.
+    SetWindowPos(app, nullptr, 144, 309, 1, 1, SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(IsWindowVisible(app));
+    RECT parked{};
+    GetWindowRect(app, &parked);
+    EXPECT_EQ((std::vector<LONG>{parked.left, parked.top, parked.right, parked.bottom}),
+              (std::vector<LONG>{-100, -100, -100, -100}));
+}
+
 class Hints : public ApplicationTest {
 protected:
     void SetUp() override {
