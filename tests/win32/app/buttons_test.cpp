@@ -1,6 +1,5 @@
-// The main window's caption buttons and headers as the program makes them: each caption button's
-// Up and Hot pictures on the window's painted surface, and the headers' frame in the adjusted flat
-// colour with the tool buttons at rest.
+// The main window's caption buttons as the program makes them: each one's Up and Hot pictures on
+// the window's painted surface.
 #include "tests/win32/app/AppTestSupport.h"
 
 #include "toolkit/Bitmap.h"
@@ -41,18 +40,6 @@ TEST_F(MainWindowTest, CaptionButtonsShowTheirUpAndHotPicturesOverTheSkin) {
                              expected.Canvas().Pixel(x, y);
         EXPECT_EQ(0, differing);
         c.Button->Perform(CM_MOUSELEAVE);
-    }
-}
-
-TEST_F(MainWindowTest, HeadersFrameInTheAdjustedFlatColourWithoutABottomLine) {
-    ShowWindowNow();
-    for (TUiPanel* header : {form->UiPanel1, form->UiPanel2}) {
-        TBitmap picture;
-        Snapshot(header, picture);
-        const int w = header->Width();
-        for (POINT p : {POINT{0, 0}, POINT{0, 24}, POINT{w - 1, 24}, POINT{w / 2, 0}})
-            EXPECT_EQ(MakeColor(179, 178, 181), picture.Canvas().Pixel(p.x, p.y)) << p.x << "," << p.y;
-        EXPECT_EQ(ColorToRGB(clBtnFace), picture.Canvas().Pixel(w / 2, 24));
     }
 }
 

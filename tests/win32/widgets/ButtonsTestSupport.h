@@ -52,16 +52,8 @@ inline void SendMouse(HWND window, UINT msg, int x, int y, WPARAM keys = 0) {
     SendMessageA(window, msg, keys, MAKELPARAM(x, y));
 }
 
-// Holds the modifier keys of shift in the thread's keyboard state, for one key message.
-inline void SendKey(HWND window, UINT msg, WORD key, unsigned shiftKeys = 0) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = (shiftKeys & 4) ? 0x80 : 0;
-    keys[VK_MENU] = (shiftKeys & 2) ? 0x80 : 0;
-    SetKeyboardState(keys);
+inline void SendKey(HWND window, UINT msg, WORD key) {
     SendMessageA(window, msg, key, msg == WM_KEYUP ? 0xC0000001 : 1);
-    keys[VK_CONTROL] = keys[VK_MENU] = 0;
-    SetKeyboardState(keys);
 }
 
 // A borderless form at (100, 100) with exceptions recorded instead of shown.
