@@ -1,14 +1,30 @@
 #include "widgets/UiSplit.h"
 
-#include <algorithm>
+#include "toolkit/Form.h"
 
-TUiSplitterPane::TUiSplitterPane(TComponent* owner) : TUiCustomPanel(owner) {
-    SetBorderOuter(fsNone);
-    SetTabStop(false);
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+// Rows of the ghost's 8 x 8 pattern, word-aligned: set (white, inverting) where x + y is even.
+const BYTE kGhostRows[16] = {0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0};
+
+} // namespace
+
+TOwnedCursor::TOwnedCursor(const char* resourceName)
+    : cursor_(static_cast<HCURSOR>(
+          LoadImageA(GetModuleHandleA(nullptr), resourceName, IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR))) {}
+
+TOwnedCursor::~TOwnedCursor() {
+    if (cursor_)
+        DestroyCursor(cursor_);
 }
 
 TUiSplitter::TUiSplitter(TComponent* owner) : TUiCustomPanel(owner) {
     SetBorderOuter(fsNone);
+    // The splitter takes the mouse itself, and only for a drag of the bar.
+    SetControlStyle(ControlStyle() & ~csCaptureMouse);
     // The controls of the description sit here only until they move into the panes: they are not
     // aligned to the whole splitter meanwhile (EnableAlign in Loaded).
     DisableAlign();
@@ -18,81 +34,272 @@ TUiSplitter::TUiSplitter(TComponent* owner) : TUiCustomPanel(owner) {
     lowerRight_ = new TUiSplitterPane(this);
     lowerRight_->SetName("LowerRightPane");
     lowerRight_->SetParent(this);
+    upperLeft_->OnVisibleChanged = [this] { LayoutPanes(); };
+    lowerRight_->OnVisibleChanged = [this] { LayoutPanes(); };
+    upperLeftData_ = std::make_unique<TUiPaneData>(*upperLeft_);
+    lowerRightData_ = std::make_unique<TUiPaneData>(*lowerRight_);
+    pattern_ = GdiBitmap::Monochrome(8, 8);
+    SetBitmapBits(pattern_.Handle(), sizeof(kGhostRows), kGhostRows);
     SetBounds(0, 0, 200, 100);
     LayoutPanes();
 }
 
+TUiSplitter::~TUiSplitter() {
+    // A splitter that goes mid-drag leaves no outline behind.
+    drag_.CaptureLost();
+    // The panes go with the window, while this object is whole.
+    SetDestroying();
+    DestroyHandle();
+    upperLeft_->OnVisibleChanged = nullptr;
+    lowerRight_->OnVisibleChanged = nullptr;
+}
+
+// --- settings ---
+
+void TUiSplitter::GeometryChanged() {
+    if (!Loading())
+        TakePosition(position_, true);
+}
+
+void TUiSplitter::SetOrientation(TUiOrientation orientation) {
+    if (orientation == orientation_)
+        return;
+    orientation_ = orientation;
+    GeometryChanged();
+}
+
+void TUiSplitter::SetSplitterWidth(std::uint16_t width) {
+    splitterWidth_ = width;
+    GeometryChanged();
+}
+
+void TUiSplitter::SetMarginMin(int value) {
+    marginMin_ = value;
+    GeometryChanged();
+}
+
+void TUiSplitter::SetMarginMax(int value) {
+    marginMax_ = value;
+    GeometryChanged();
+}
+
+void TUiSplitter::SetFixedPane(TUiFixedPane pane) {
+    fixedPane_ = pane;
+    fixedSize_ = FixedSizeOf(position_);
+    restore_ = fixedSize_;
+}
+
+void TUiSplitter::SetSplitterStyle(TUiSplitterStyle style) {
+    splitterStyle_ = style;
+    Invalidate();
+}
+
+void TUiSplitter::SetBorderInner(TFrameStyleEx style) {
+    borderInner_ = style;
+    GeometryChanged();
+    Invalidate();
+}
+
+void TUiSplitter::SetBorderWidth(int width) {
+    borderWidth_ = std::max(0, width);
+    GeometryChanged();
+    Invalidate();
+}
+
+int TUiSplitter::BorderThickness() const {
+    RECT outer = BorderRect();
+    int outerWidth = std::max({outer.left, outer.top, outer.right, outer.bottom});
+    return outerWidth + FrameStyleWidth(borderInner_) + borderWidth_;
+}
+
+void TUiSplitter::SetPercent(int percent) {
+    percent_ = percent;
+    if (usePercent_ && !Loading())
+        TakePosition(
+            DivideRoundHalfEven(static_cast<long long>(percent) * (AxisSize() - splitterWidth_ / 2), 100),
+            false);
+}
+
+// --- position ---
+
+int TUiSplitter::AxisSize() const {
+    return orientation_ == orHorizontal ? Width() : Height();
+}
+
+int TUiSplitter::FixedSizeOf(int position) const {
+    return fixedPane_ == fpUpperLeft ? position : AxisSize() - position;
+}
+
 int TUiSplitter::ClampPosition(int position) const {
-    if (!upperLeft_->Visible() || !lowerRight_->Visible())
-        return position;
-    int size = orientation_ == orHorizontal ? Width() : Height();
-    position = std::max(position, marginMin_);
-    // The upper limit wins over MarginMin.
-    return std::min(position, size - marginMax_ - splitterWidth_);
+    TSplitLimits limits;
+    limits.Size = AxisSize();
+    limits.MarginMin = marginMin_;
+    limits.MarginMax = marginMax_;
+    limits.SplitterWidth = splitterWidth_;
+    limits.Border = BorderThickness();
+    limits.BothVisible = upperLeft_->Visible() && lowerRight_->Visible();
+    return ClampSplitPosition(position, limits);
 }
 
 void TUiSplitter::SetPosition(int position) {
-    if (position == position_)
+    TakePosition(position, false);
+}
+
+void TUiSplitter::TakePosition(int position, bool forced) {
+    if (position == position_ && !forced && !resizing_)
         return;
-    position_ = ClampPosition(position);
+    position = ClampPosition(position);
+    if (!DragAllowed(position))
+        return;
+    position_ = position;
+    percent_ = SplitPercent(position_, AxisSize(), splitterWidth_);
     LayoutPanes();
+    fixedSize_ = FixedSizeOf(position_);
     if (!Destroying())
         OnChange(this);
 }
 
-void TUiSplitter::SetSplitterWidth(int width) {
-    splitterWidth_ = std::max(0, width);
-    LayoutPanes();
+bool TUiSplitter::DragAllowed(int candidate) {
+    bool allow = true;
+    if (!Destroying())
+        OnChanging(this, candidate, allow);
+    return allow;
 }
 
 void TUiSplitter::LayoutPanes() {
     if (Loading())
         return;
-    int w = ClientWidth();
-    int h = ClientHeight();
-    bool both = upperLeft_->Visible() && lowerRight_->Visible();
-    if (!both) {
-        TUiSplitterPane* shown = upperLeft_->Visible() ? upperLeft_ : lowerRight_;
-        TUiSplitterPane* hidden = shown == upperLeft_ ? lowerRight_ : upperLeft_;
-        shown->SetBounds(0, 0, w, h);
-        hidden->SetBounds(0, 0, 0, 0);
-        bar_ = RECT{0, 0, 0, 0};
-        return;
+    TSplitGeometry g;
+    g.Orientation = orientation_;
+    g.Width = ClientWidth();
+    g.Height = ClientHeight();
+    g.Position = position_;
+    g.SplitterWidth = splitterWidth_;
+    g.Border = BorderThickness();
+    g.UpperLeftVisible = upperLeft_->Visible();
+    g.LowerRightVisible = lowerRight_->Visible();
+    TSplitLayout layout = LayoutSplit(g);
+    const TBounds& a = layout.UpperLeft;
+    const TBounds& b = layout.LowerRight;
+    upperLeft_->SetBounds(a.Left, a.Top, a.Width, a.Height);
+    lowerRight_->SetBounds(b.Left, b.Top, b.Width, b.Height);
+    RECT old = bar_;
+    bar_ = RECT{layout.Bar[0], layout.Bar[1], layout.Bar[2], layout.Bar[3]};
+    // A splitter directly inside a pane follows its pane.
+    for (TUiSplitterPane* pane : {upperLeft_, lowerRight_})
+        for (int i = 0; i < pane->ControlCount(); ++i)
+            if (auto* nested = dynamic_cast<TUiSplitter*>(pane->Controls(i)))
+                nested->LayoutPanes();
+    if (realTimeDrag_) {
+        upperLeft_->Update();
+        lowerRight_->Update();
     }
-    if (orientation_ == orHorizontal) {
-        upperLeft_->SetBounds(0, 0, position_, h);
-        bar_ = RECT{position_, 0, position_ + splitterWidth_, h};
-        lowerRight_->SetBounds(position_ + splitterWidth_, 0, w - position_ - splitterWidth_, h);
-    } else {
-        upperLeft_->SetBounds(0, 0, w, position_);
-        bar_ = RECT{0, position_, w, position_ + splitterWidth_};
-        lowerRight_->SetBounds(0, position_ + splitterWidth_, w, h - position_ - splitterWidth_);
+    if (HandleAllocated() && splitterStyle_ != ssStandard) {
+        InvalidateRect(Handle(), &old, TRUE);
+        InvalidateRect(Handle(), &bar_, TRUE);
+        if (realTimeDrag_)
+            Update();
     }
 }
 
+void TUiSplitter::DragRestore(int position) {
+    restore_ = FixedSizeOf(position);
+}
+
 void TUiSplitter::Resize() {
-    if (!Loading()) {
-        position_ = ClampPosition(position_);
-        LayoutPanes();
+    if (!Loading() && !Destroying() && upperLeft_) {
+        resizing_ = true;
+        try {
+            const int size = AxisSize();
+            if (usePercent_) {
+                int keep = std::min(std::max(percent_, percentMin_), percentMax_);
+                TakePosition(
+                    DivideRoundHalfEven(static_cast<long long>(keep) * (size - splitterWidth_ / 2), 100),
+                    true);
+            } else {
+                // The fixed pane keeps its size; squeezed by a smaller splitter, it grows back towards
+                // the size the user last chose, never past the limit.
+                TakePosition(fixedPane_ == fpUpperLeft ? fixedSize_ : size - fixedSize_, true);
+                if (FixedSizeOf(position_) < restore_ && !hotSpotClosed_)
+                    TakePosition(fixedPane_ == fpUpperLeft ? restore_ : size - restore_, true);
+            }
+        } catch (...) {
+            resizing_ = false;
+            throw;
+        }
+        resizing_ = false;
     }
     TUiCustomPanel::Resize();
 }
 
+// --- description ---
+
+bool TUiSplitter::ReadStoredKey(const std::string& key, const std::string& value) {
+    auto fail = [&] {
+        throw std::invalid_argument("Invalid value '" + value + "' of " + Name() + "." + key);
+    };
+    auto readInt = [&](int& out) {
+        if (!ParseStoredInt(value, out))
+            fail();
+    };
+    auto readBool = [&](bool& out) {
+        if (!ParseStoredBool(value, out))
+            fail();
+    };
+    if (key == "BarSize") {
+        std::vector<std::string> words = ParseStoredList(value);
+        int v[4];
+        if (words.size() != 4)
+            fail();
+        for (int i = 0; i < 4; ++i)
+            if (!ParseStoredInt(words[static_cast<size_t>(i)], v[i]))
+                fail();
+        bar_ = RECT{v[0], v[1], v[2], v[3]};
+    } else if (key == "UpperLeftControls") {
+        UpperLeftControls = ParseStoredList(value);
+    } else if (key == "LowerRightControls") {
+        LowerRightControls = ParseStoredList(value);
+    } else if (key == "HotSpotClosed") {
+        readBool(hotSpotClosed_);
+    } else if (key == "HotSpotClosedToMin") {
+        readBool(hotSpotClosedToMin_);
+    } else if (key == "HotSpotClosedToMax") {
+        readBool(hotSpotClosedToMax_);
+    } else if (key == "HotSpotPosition") {
+        readInt(hotSpotPosition_);
+    } else if (key == "PositionMin" || key == "PositionMax") {
+        // From older descriptions: read and dropped.
+        int discarded = 0;
+        readInt(discarded);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void TUiSplitter::AdoptControls(TUiSplitterPane* pane, const std::vector<std::string>& names) {
-    int order = 0;
     for (const std::string& name : names) {
         // A name that matches nothing is skipped.
         auto* control = Owner() ? dynamic_cast<TControl*>(Owner()->FindComponent(name)) : nullptr;
-        if (!control)
-            continue;
-        control->SetParent(pane);
-        if (auto* windowed = dynamic_cast<TWinControl*>(control))
-            windowed->SetTabOrder(order++);
+        if (control)
+            control->SetParent(pane);
     }
+    // The pane's tab order is the list's order.
+    int order = 0;
+    for (const std::string& name : names)
+        for (int i = 0; i < pane->ControlCount(); ++i)
+            if (auto* windowed = dynamic_cast<TWinControl*>(pane->Controls(i)))
+                if (windowed->Name() == name)
+                    windowed->SetTabOrder(order++);
 }
 
 void TUiSplitter::Loaded() {
     TUiCustomPanel::Loaded();
+    // Moving a focused control out and back would lose the window's active control.
+    TForm* form = GetParentForm(this);
+    TWinControl* active = form ? form->ActiveControl() : nullptr;
+    restore_ = FixedSizeOf(position_);
+    fixedSize_ = restore_;
     LayoutPanes();
     upperLeft_->DisableAlign();
     lowerRight_->DisableAlign();
@@ -101,4 +308,128 @@ void TUiSplitter::Loaded() {
     upperLeft_->EnableAlign();
     lowerRight_->EnableAlign();
     EnableAlign();
+    if (form && active && form->ActiveControl() != active)
+        form->SetActiveControl(active);
+}
+
+// --- mouse, keys, cursor ---
+
+bool TUiSplitter::OnBar(int x, int y) const {
+    return x >= bar_.left && x < bar_.right && y >= bar_.top && y < bar_.bottom;
+}
+
+void TUiSplitter::DragTakeFocus() {
+    SetFocus();
+}
+
+void TUiSplitter::DragCapture(bool capture) {
+    SetMouseCapture(capture);
+}
+
+void TUiSplitter::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    drag_.Press(button, AxisOf(x, y), AxisSize(), OnBar(x, y), lockBar_, realTimeDrag_);
+    TUiCustomPanel::MouseDown(button, shift, x, y);
+}
+
+void TUiSplitter::MouseMove(TShiftState shift, int x, int y) {
+    drag_.Move(AxisOf(x, y), AxisSize());
+    TUiCustomPanel::MouseMove(shift, x, y);
+}
+
+void TUiSplitter::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    drag_.Release(button);
+    TUiCustomPanel::MouseUp(button, shift, x, y);
+}
+
+void TUiSplitter::KeyDown(WORD& key, TShiftState shift) {
+    drag_.Key(key);
+    TUiCustomPanel::KeyDown(key, shift);
+}
+
+void TUiSplitter::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(message.WParam) == Handle() && LOWORD(message.LParam) == HTCLIENT &&
+            !lockBar_) {
+            POINT point = ScreenToClient([] {
+                POINT p;
+                GetCursorPos(&p);
+                return p;
+            }());
+            HCURSOR cursor = (orientation_ == orHorizontal ? cursorHorz_ : cursorVert_).Handle();
+            if (cursor && OnBar(point.x, point.y)) {
+                ::SetCursor(cursor);
+                message.Result = TRUE;
+                return;
+            }
+        }
+        break;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse mid-drag: the drag ends as Escape ends it.
+        if (reinterpret_cast<HWND>(message.LParam) != Handle())
+            drag_.CaptureLost();
+        break;
+    default:
+        break;
+    }
+    TUiCustomPanel::WndProc(message);
+}
+
+// --- drawing ---
+
+void TUiSplitter::DrawGhost(int position) {
+    if (realTimeDrag_ || !HandleAllocated())
+        return;
+    const int border = BorderThickness();
+    POINT origin =
+        orientation_ == orHorizontal ? POINT{border + position, border} : POINT{border, border + position};
+    origin = ClientToScreen(origin);
+    TClientDC screen(nullptr);
+    GdiBrush brush = GdiBrush::Pattern(pattern_.Handle());
+    TSelectGuard select(screen.Handle(), brush.Handle());
+    // A one-bit pattern draws its set bits in the background colour: white inverts, black keeps.
+    SetTextColor(screen.Handle(), RGB(0, 0, 0));
+    SetBkColor(screen.Handle(), RGB(255, 255, 255));
+    PatBlt(screen.Handle(), origin.x, origin.y, bar_.right - bar_.left, bar_.bottom - bar_.top, PATINVERT);
+}
+
+void TUiSplitter::Paint() {
+    // The panes clip the fill, so what shows is the bar in the splitter's colour.
+    TUiCustomPanel::Paint();
+    RECT r = ClientRect();
+    RECT outer = BorderRect();
+    r = RECT{r.left + outer.left, r.top + outer.top, r.right - outer.right, r.bottom - outer.bottom};
+    r = DrawFrameStyle(Canvas().Handle(), r, borderInner_, FlatColor());
+    PaintBarDecoration();
+}
+
+void TUiSplitter::PaintBarDecoration() {
+    if (splitterStyle_ == ssStandard || bar_.right <= bar_.left || bar_.bottom <= bar_.top)
+        return;
+    RECT r = bar_;
+    HDC dc = Canvas().Handle();
+    const bool horizontal = orientation_ == orHorizontal;
+    switch (splitterStyle_) {
+    case ssGroove: {
+        // One etched line along the middle of the bar.
+        RECT line = r;
+        if (horizontal) {
+            line.left = (r.left + r.right) / 2 - 1;
+            line.right = line.left + 2;
+        } else {
+            line.top = (r.top + r.bottom) / 2 - 1;
+            line.bottom = line.top + 2;
+        }
+        DrawEdge(dc, &line, EDGE_ETCHED, horizontal ? BF_LEFT : BF_TOP);
+        break;
+    }
+    case ssBump:
+        DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+        break;
+    case ssGroupBar:
+        Canvas().FillRect(r, clBtnShadow);
+        break;
+    default:
+        break;
+    }
 }
