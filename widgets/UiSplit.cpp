@@ -384,6 +384,11 @@ void TUiSplitter::DrawGhost(int position) {
     POINT origin =
         orientation_ == orHorizontal ? POINT{border + position, border} : POINT{border, border + position};
     origin = ClientToScreen(origin);
+    // Paint what is pending first (the focus just moved): a window painted after the outline went on
+    // the screen would cover half of it, and the next inversion would leave the other half behind.
+    if (TForm* form = GetParentForm(this))
+        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
     TClientDC screen(nullptr);
     GdiBrush brush = GdiBrush::Pattern(pattern_.Handle());
     TSelectGuard select(screen.Handle(), brush.Handle());
