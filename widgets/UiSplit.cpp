@@ -34,8 +34,9 @@ TUiSplitter::TUiSplitter(TComponent* owner) : TUiCustomPanel(owner) {
     lowerRight_ = new TUiSplitterPane(this);
     lowerRight_->SetName("LowerRightPane");
     lowerRight_->SetParent(this);
-    upperLeft_->OnVisibleChanged = [this] { LayoutPanes(); };
-    lowerRight_->OnVisibleChanged = [this] { LayoutPanes(); };
+    // Shown again, a pane is kept apart from the other as any position is.
+    upperLeft_->OnVisibleChanged = [this] { GeometryChanged(); };
+    lowerRight_->OnVisibleChanged = [this] { GeometryChanged(); };
     upperLeftData_ = std::make_unique<TUiPaneData>(*upperLeft_);
     lowerRightData_ = std::make_unique<TUiPaneData>(*lowerRight_);
     pattern_ = GdiBitmap::Monochrome(8, 8);
