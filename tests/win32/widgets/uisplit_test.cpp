@@ -89,8 +89,6 @@ TEST_F(Splitter, EndOfLoadingMovesTheNamedControlsAndKeepsTheActiveControl) {
     EXPECT_EQ(left, form->ActiveControl());
     EXPECT_EQ(50, split->Percent());
     EXPECT_EQ(342, split->RestorePosition());
-    EXPECT_EQ(342, left->Width());
-    EXPECT_EQ(342, header->Width());
 }
 
 TEST_F(Splitter, ADragThroughWindowMessagesEndsByReleaseEscapeOrALostCapture) {
@@ -108,8 +106,6 @@ TEST_F(Splitter, ADragThroughWindowMessagesEndsByReleaseEscapeOrALostCapture) {
         int Position;
     } cases[] = {
         {"release", -1, [&] { Send(WM_LBUTTONUP, 444); }, then({"ghost 442", "changing 442", "change"}), 442},
-        {"release outside", -1, [&] { Send(WM_LBUTTONUP, 2000); },
-         then({"ghost 442", "changing 442", "change"}), 442},
         {"Escape", -1, [&] { SendMessageA(Bar(), WM_KEYDOWN, VK_ESCAPE, 1); }, then({"ghost 442"}), 342},
         {"capture taken", -1, [&] { SetCapture(form->Handle()), ReleaseCapture(); }, then({"ghost 442"}),
          342},
