@@ -1,9 +1,7 @@
 #include "widgets/UiSplit.h"
 
-#include "toolkit/Form.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace {
 
@@ -195,7 +193,7 @@ void TUiSplitter::LayoutPanes() {
         upperLeft_->Update();
         lowerRight_->Update();
     }
-    if (HandleAllocated() && splitterStyle_ != ssStandard) {
+    if (HandleAllocated() && (splitterStyle_ != ssStandard || hotSpotVisible_)) {
         InvalidateRect(Handle(), &old, TRUE);
         InvalidateRect(Handle(), &bar_, TRUE);
         if (realTimeDrag_)
@@ -204,6 +202,9 @@ void TUiSplitter::LayoutPanes() {
 }
 
 void TUiSplitter::DragRestore(int position) {
+    // Dragged away from the end it was closed to, no pane is held closed any more.
+    if (hotSpotClosed_ && position != ClampPosition(hotSpotClosedToMin_ ? -AxisSize() : 2 * AxisSize()))
+        hotSpotClosed_ = hotSpotClosedToMin_ = hotSpotClosedToMax_ = false;
     restore_ = FixedSizeOf(position);
 }
 
@@ -233,86 +234,6 @@ void TUiSplitter::Resize() {
     TUiCustomPanel::Resize();
 }
 
-// --- description ---
-
-bool TUiSplitter::ReadStoredKey(const std::string& key, const std::string& value) {
-    auto fail = [&] {
-        throw std::invalid_argument("Invalid value '" + value + "' of " + Name() + "." + key);
-    };
-    auto readInt = [&](int& out) {
-        if (!ParseStoredInt(value, out))
-            fail();
-    };
-    auto readBool = [&](bool& out) {
-        if (!ParseStoredBool(value, out))
-            fail();
-    };
-    if (key == "BarSize") {
-        std::vector<std::string> words = ParseStoredList(value);
-        int v[4];
-        if (words.size() != 4)
-            fail();
-        for (int i = 0; i < 4; ++i)
-            if (!ParseStoredInt(words[static_cast<size_t>(i)], v[i]))
-                fail();
-        bar_ = RECT{v[0], v[1], v[2], v[3]};
-    } else if (key == "UpperLeftControls") {
-        UpperLeftControls = ParseStoredList(value);
-    } else if (key == "LowerRightControls") {
-        LowerRightControls = ParseStoredList(value);
-    } else if (key == "HotSpotClosed") {
-        readBool(hotSpotClosed_);
-    } else if (key == "HotSpotClosedToMin") {
-        readBool(hotSpotClosedToMin_);
-    } else if (key == "HotSpotClosedToMax") {
-        readBool(hotSpotClosedToMax_);
-    } else if (key == "HotSpotPosition") {
-        readInt(hotSpotPosition_);
-    } else if (key == "PositionMin" || key == "PositionMax") {
-        // From older descriptions: read and dropped.
-        int discarded = 0;
-        readInt(discarded);
-    } else {
-        return false;
-    }
-    return true;
-}
-
-void TUiSplitter::AdoptControls(TUiSplitterPane* pane, const std::vector<std::string>& names) {
-    for (const std::string& name : names) {
-        // A name that matches nothing is skipped.
-        auto* control = Owner() ? dynamic_cast<TControl*>(Owner()->FindComponent(name)) : nullptr;
-        if (control)
-            control->SetParent(pane);
-    }
-    // The pane's tab order is the list's order.
-    int order = 0;
-    for (const std::string& name : names)
-        for (int i = 0; i < pane->ControlCount(); ++i)
-            if (auto* windowed = dynamic_cast<TWinControl*>(pane->Controls(i)))
-                if (windowed->Name() == name)
-                    windowed->SetTabOrder(order++);
-}
-
-void TUiSplitter::Loaded() {
-    TUiCustomPanel::Loaded();
-    // Moving a focused control out and back would lose the window's active control.
-    TForm* form = GetParentForm(this);
-    TWinControl* active = form ? form->ActiveControl() : nullptr;
-    restore_ = FixedSizeOf(position_);
-    fixedSize_ = restore_;
-    LayoutPanes();
-    upperLeft_->DisableAlign();
-    lowerRight_->DisableAlign();
-    AdoptControls(upperLeft_, UpperLeftControls);
-    AdoptControls(lowerRight_, LowerRightControls);
-    upperLeft_->EnableAlign();
-    lowerRight_->EnableAlign();
-    EnableAlign();
-    if (form && active && form->ActiveControl() != active)
-        form->SetActiveControl(active);
-}
-
 // --- mouse, keys, cursor ---
 
 bool TUiSplitter::OnBar(int x, int y) const {
@@ -327,8 +248,51 @@ void TUiSplitter::DragCapture(bool capture) {
     SetMouseCapture(capture);
 }
 
+bool TUiSplitter::OnHotSpot(int x, int y) const {
+    RECT r = HotSpotRect();
+    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
+
+void TUiSplitter::SetHotSpotVisible(bool value) {
+    hotSpotVisible_ = value;
+    Invalidate();
+}
+
+RECT TUiSplitter::HotSpotRect() const {
+    const LONG half = 20;
+    if (!hotSpotVisible_ || bar_.right <= bar_.left || bar_.bottom <= bar_.top)
+        return RECT{0, 0, 0, 0};
+    if (orientation_ == orHorizontal) {
+        LONG mid = (bar_.top + bar_.bottom) / 2;
+        return RECT{bar_.left, std::max(bar_.top, mid - half), bar_.right, std::min(bar_.bottom, mid + half)};
+    }
+    LONG mid = (bar_.left + bar_.right) / 2;
+    return RECT{std::max(bar_.left, mid - half), bar_.top, std::min(bar_.right, mid + half), bar_.bottom};
+}
+
+void TUiSplitter::ToggleHotSpot() {
+    if (hotSpotClosed_) {
+        hotSpotClosed_ = hotSpotClosedToMin_ = hotSpotClosedToMax_ = false;
+        TakePosition(hotSpotPosition_, false);
+        return;
+    }
+    // The fixed pane closes: the bar goes as far towards it as clamping lets it.
+    const bool toMin = fixedPane_ == fpUpperLeft;
+    const int before = position_;
+    TakePosition(toMin ? -AxisSize() : 2 * AxisSize(), false);
+    if (position_ == before)
+        return;
+    hotSpotPosition_ = before;
+    hotSpotClosed_ = true;
+    hotSpotClosedToMin_ = toMin;
+    hotSpotClosedToMax_ = !toMin;
+}
+
 void TUiSplitter::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    drag_.Press(button, AxisOf(x, y), AxisSize(), OnBar(x, y), lockBar_, realTimeDrag_);
+    if (button == mbLeft && !drag_.Dragging() && OnHotSpot(x, y))
+        ToggleHotSpot();
+    else
+        drag_.Press(button, AxisOf(x, y), AxisSize(), OnBar(x, y), lockBar_, realTimeDrag_);
     TUiCustomPanel::MouseDown(button, shift, x, y);
 }
 
@@ -357,7 +321,10 @@ void TUiSplitter::WndProc(TMessage& message) {
                 GetCursorPos(&p);
                 return p;
             }());
-            HCURSOR cursor = (orientation_ == orHorizontal ? cursorHorz_ : cursorVert_).Handle();
+            const bool horizontal = orientation_ == orHorizontal;
+            HCURSOR cursor = OnHotSpot(point.x, point.y)
+                                 ? (horizontal ? cursorHorzHotSpot_ : cursorVertHotSpot_).Handle()
+                                 : (horizontal ? cursorHorz_ : cursorVert_).Handle();
             if (cursor && OnBar(point.x, point.y)) {
                 ::SetCursor(cursor);
                 message.Result = TRUE;

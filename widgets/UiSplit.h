@@ -69,11 +69,16 @@ public:
     void SetLockBar(bool value) { lockBar_ = value; }
     TUiSplitterStyle SplitterStyle() const { return splitterStyle_; }
     void SetSplitterStyle(TUiSplitterStyle style);
-    // The collapse button is never drawn in this program; its stored state is kept.
+    // The collapse button: a 40-pixel stretch in the middle of the bar; a left press on it closes the
+    // fixed pane (the bar to its end) and the next opens it again at HotSpotPosition.
     bool HotSpotVisible() const { return hotSpotVisible_; }
-    void SetHotSpotVisible(bool value) { hotSpotVisible_ = value; }
+    void SetHotSpotVisible(bool value);
     bool HotSpotClosed() const { return hotSpotClosed_; }
+    bool HotSpotClosedToMin() const { return hotSpotClosedToMin_; }
+    bool HotSpotClosedToMax() const { return hotSpotClosedToMax_; }
     int HotSpotPosition() const { return hotSpotPosition_; }
+    RECT HotSpotRect() const;
+    void ToggleHotSpot();
     TFrameStyleEx BorderInner() const { return borderInner_; }
     void SetBorderInner(TFrameStyleEx style);
     int BorderWidth() const { return borderWidth_; }
@@ -138,6 +143,7 @@ private:
     int AxisOf(int x, int y) const { return orientation_ == orHorizontal ? x : y; }
     int FixedSizeOf(int position) const;
     bool OnBar(int x, int y) const;
+    bool OnHotSpot(int x, int y) const;
     void AdoptControls(TUiSplitterPane* pane, const std::vector<std::string>& names);
     void PaintBarDecoration();
 

@@ -35,6 +35,11 @@ void TUiSplitter::Paint() {
 }
 
 void TUiSplitter::PaintBarDecoration() {
+    RECT spot = HotSpotRect();
+    if (spot.right > spot.left) {
+        Canvas().FillRect(spot, clBtnShadow);
+        DrawEdge(Canvas().Handle(), &spot, BDR_RAISEDINNER, BF_RECT);
+    }
     if (splitterStyle_ == ssStandard || bar_.right <= bar_.left || bar_.bottom <= bar_.top)
         return;
     RECT r = bar_;

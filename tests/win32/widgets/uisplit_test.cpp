@@ -159,6 +159,26 @@ TEST_F(Splitter, ResizingKeepsTheLeftPaneAndGrowsBackToTheLastChosenPosition) {
     }
 }
 
+TEST_F(Splitter, TheCollapseButtonClosesTheLeftPaneUntilPressedAgain) {
+    split->SetHotSpotVisible(true);
+    auto click = [&] {
+        RECT spot = split->HotSpotRect();
+        LPARAM at = MAKELPARAM(spot.left + 1, (spot.top + spot.bottom) / 2);
+        SendMessageA(Bar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(Bar(), WM_LBUTTONUP, 0, at);
+    };
+    click();
+    EXPECT_EQ(0, split->Position());
+    EXPECT_TRUE(split->HotSpotClosed() && split->HotSpotClosedToMin());
+    EXPECT_EQ(342, split->HotSpotPosition());
+    split->SetWidth(300);
+    split->SetWidth(688);
+    EXPECT_EQ(0, split->Position());
+    click();
+    EXPECT_EQ(342, split->Position());
+    EXPECT_FALSE(split->HotSpotClosed() || split->Dragging());
+}
+
 TEST_F(Splitter, StoredKeysAreReadOldOnesDiscardedOthersRefused) {
     struct Case {
         const char* Key;
