@@ -1,6 +1,5 @@
 #include "widgets/UiSplit.h"
 
-
 #include <algorithm>
 
 namespace {
