@@ -159,6 +159,34 @@ TEST_F(Splitter, ResizingKeepsTheLeftPaneAndGrowsBackToTheLastChosenPosition) {
     }
 }
 
+TEST_F(Splitter, TheOtherFixedPanePercentAndTheVerticalBarFollowResizingTheirWay) {
+    struct Case {
+        const char* Name;
+        std::function<void()> Set;
+        bool Vertical;
+        std::vector<std::pair<int, int>> SizesAndPositions;
+    } cases[] = {
+        {"lower right fixed",
+         [&] { split->SetFixedPane(fpLowerRight); },
+         false,
+         {{800, 454}, {300, 0}, {688, 342}}},
+        {"percent", [&] { split->SetUsePercent(true); }, false, {{1000, 499}, {400, 199}, {688, 343}}},
+        {"vertical", [&] { split->SetOrientation(orVertical); }, true, {{300, 296}, {377, 342}}},
+    };
+    for (const Case& c : cases) {
+        split->SetOrientation(orHorizontal);
+        split->SetUsePercent(false);
+        split->SetBounds(12, 97, 688, 377);
+        split->SetPosition(342);
+        split->SetFixedPane(fpUpperLeft);
+        c.Set();
+        for (auto [size, position] : c.SizesAndPositions) {
+            c.Vertical ? split->SetHeight(size) : split->SetWidth(size);
+            EXPECT_EQ(position, split->Position()) << c.Name << " at " << size;
+        }
+    }
+}
+
 TEST_F(Splitter, TheCollapseButtonClosesTheLeftPaneUntilPressedAgain) {
     split->SetHotSpotVisible(true);
     auto click = [&] {
