@@ -172,8 +172,9 @@ void TFrmRuvo::CreatePanes() {
     UiSplitter1->SetColor(clWhite);
     UiSplitter1->SetAnchors(akLeft | akTop | akRight | akBottom);
     UiSplitter1->SetPosition(342);
-    UiSplitter1->UpperLeftControls = {"MemoO", "UiPanel1"};
-    UiSplitter1->LowerRightControls = {"MemoD", "UiPanel2"};
+    UiSplitter1->ReadStoredKey("BarSize", "(342 0 346 377)");
+    UiSplitter1->ReadStoredKey("UpperLeftControls", "(MemoO UiPanel1)");
+    UiSplitter1->ReadStoredKey("LowerRightControls", "(MemoD UiPanel2)");
 
     auto makeMemo = [this](const char* name) {
         auto* memo = new TUiMemo(this);
