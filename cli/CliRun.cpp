@@ -54,13 +54,13 @@ int Convert(const TCliOptions& options, std::size_t pieceSize) {
     input.Close();
 
     const std::string loss = LossLine(options.Mode, table.Counts());
-    if (!loss.empty())
-        Say(loss);
     if (options.Strict && !loss.empty()) {
-        if (output.IsFile())
-            Say("--strict: '" + options.Output + "' left as it was");
+        Say(loss +
+            (output.IsFile() ? "; '" + options.Output + "' left as it was (--strict)" : " (--strict)"));
         return 3; // the output's destructor drops the temporary file
     }
+    if (!loss.empty())
+        Say(loss);
     output.Commit();
     return 0;
 }
