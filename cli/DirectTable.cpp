@@ -80,48 +80,78 @@ std::size_t TDirectTable::Emit(std::uint32_t entry, std::uint32_t key, std::vect
     return at + bytes.size();
 }
 
-TPieceResult TDirectTable::Convert(const char* in, std::size_t size, bool atEnd, std::vector<char>& out) {
-    // Every short entry writes at most three bytes per input byte.
-    if (out.size() < 3 * size + 3)
-        out.resize(3 * size + 3);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(in);
-    std::size_t i = 0, at = 0;
-    while (i < size) {
-        const unsigned char b = bytes[i];
-        std::uint32_t entry, key;
-        if (!Lead[b] || (i + 1 == size && atEnd)) {
+// One character the slow way: filling entries, lone lead bytes, counted and long entries. Returns the input
+// bytes taken, 0 for a lead byte whose trail is in the next piece.
+std::size_t TDirectTable::ConvertOne(const unsigned char* in, std::size_t left, bool atEnd,
+                                     std::vector<char>& out, std::size_t& at) {
+    const unsigned char b = in[0];
+    std::uint32_t entry, key = SingleKey(b);
+    std::size_t taken = 1;
+    if (!Lead[b] || (left == 1 && atEnd)) {
+        entry = SingleEntries[b];
+        if (!(entry & Filled))
+            entry = FillSingle(b);
+    } else if (left == 1) {
+        return 0;
+    } else {
+        entry = PairEntries[static_cast<std::size_t>(b) << 8 | in[1]];
+        if (!(entry & Filled))
+            entry = FillPair(b, in[1]);
+        if (entry & Joined) {
+            key = PairKey(b, in[1]);
+            taken = 2;
+        } else {
             entry = SingleEntries[b];
             if (!(entry & Filled))
                 entry = FillSingle(b);
-            key = SingleKey(b);
-            ++i;
-        } else if (i + 1 == size) {
-            break; // the trail byte is in the next piece
-        } else {
-            const unsigned char trail = bytes[i + 1];
-            entry = PairEntries[static_cast<std::size_t>(b) << 8 | trail];
-            if (!(entry & Filled))
-                entry = FillPair(b, trail);
-            if (entry & Joined) {
-                key = PairKey(b, trail);
-                i += 2;
-            } else {
-                entry = SingleEntries[b];
-                if (!(entry & Filled))
-                    entry = FillSingle(b);
-                key = SingleKey(b);
-                ++i;
+        }
+    }
+    at = Emit(entry, key, out, at);
+    return taken;
+}
+
+TPieceResult TDirectTable::Convert(const char* in, std::size_t size, bool atEnd, std::vector<char>& out) {
+    // Every short entry writes at most three bytes per input byte, as four bytes of which the last may be
+    // overwritten by the next.
+    if (out.size() < 3 * size + 4)
+        out.resize(3 * size + 4);
+    const auto* begin = reinterpret_cast<const unsigned char*>(in);
+    const unsigned char* p = begin;
+    const unsigned char* const end = begin + size;
+    // Locals, so the stores through char pointers do not make the compiler reload the tables.
+    const std::uint32_t* const singles = SingleEntries;
+    const std::uint32_t* const pairs = PairEntries.data();
+    const bool* const lead = Lead;
+    char* o = out.data();
+    std::size_t at = 0;
+    while (p < end) {
+        // The common cases: a filled single byte, or a filled pair of a lead and its trail. An entry's bytes
+        // are stored as one little-endian word (x86), its first output byte lowest.
+        const unsigned char b = *p;
+        if (!lead[b]) {
+            const std::uint32_t entry = singles[b];
+            if ((entry & (Filled | Rare)) == Filled) {
+                const std::uint32_t bytes = entry >> 8;
+                std::memcpy(o + at, &bytes, 4);
+                at += entry & LengthMask;
+                ++p;
+                continue;
+            }
+        } else if (end - p > 1) {
+            const std::uint32_t entry = pairs[static_cast<std::size_t>(b) << 8 | p[1]];
+            if ((entry & (Filled | Joined | Rare)) == (Filled | Joined)) {
+                const std::uint32_t bytes = entry >> 8;
+                std::memcpy(o + at, &bytes, 4);
+                at += entry & LengthMask;
+                p += 2;
+                continue;
             }
         }
-        if (entry & Rare) {
-            at = Emit(entry, key, out, at);
-            continue;
-        }
-        char* p = out.data() + at;
-        p[0] = static_cast<char>(entry >> 8);
-        p[1] = static_cast<char>(entry >> 16);
-        p[2] = static_cast<char>(entry >> 24);
-        at += entry & LengthMask;
+        const std::size_t taken = ConvertOne(p, static_cast<std::size_t>(end - p), atEnd, out, at);
+        if (taken == 0)
+            break; // the trail byte is in the next piece
+        p += taken;
+        o = out.data(); // a long entry may have grown the buffer
     }
-    return {i, at};
+    return {static_cast<std::size_t>(p - begin), at};
 }

@@ -55,6 +55,8 @@ private:
     std::uint32_t FillSingle(unsigned char b);
     std::uint32_t FillPair(unsigned char lead, unsigned char trail);
     std::uint32_t Encode(const TUnitResult& result, std::uint32_t key);
+    std::size_t ConvertOne(const unsigned char* in, std::size_t left, bool atEnd, std::vector<char>& out,
+                           std::size_t& at);
     std::size_t Emit(std::uint32_t entry, std::uint32_t key, std::vector<char>& out, std::size_t at);
 
     TUnitFiller& Filler;
