@@ -41,7 +41,7 @@ std::string LossLine(int mode, const TUnitCounts& counts) {
     return line + (counts.NoForm + counts.Malformed == 1 ? "; it became \"?\"" : "; they became \"?\"");
 }
 
-int Convert(const TCliOptions& options, std::size_t pieceSize) {
+int Convert(const TCliOptions& options) {
     // The input first: a missing one leaves no output behind.
     TCliInput input(options.Input);
     TCliOutput output(options.Output);
@@ -49,8 +49,7 @@ int Convert(const TCliOptions& options, std::size_t pieceSize) {
     TDirectTable table(filler);
     ConvertStream(
         table, [&](char* data, std::size_t size) { return input.Read(data, size); },
-        [&](const char* data, std::size_t size) { output.Write(data, size); },
-        pieceSize > 0 ? pieceSize : DefaultPieceSize);
+        [&](const char* data, std::size_t size) { output.Write(data, size); });
     input.Close();
 
     const std::string loss = LossLine(options.Mode, table.Counts());
@@ -67,7 +66,7 @@ int Convert(const TCliOptions& options, std::size_t pieceSize) {
 
 } // namespace
 
-int RunCli(const std::vector<std::string>& args, std::size_t pieceSize) {
+int RunCli(const std::vector<std::string>& args) {
     const TCliOptions options = ParseCliArguments(args);
     switch (options.Action) {
     case TCliAction::Help:
@@ -83,7 +82,7 @@ int RunCli(const std::vector<std::string>& args, std::size_t pieceSize) {
         break;
     }
     try {
-        return Convert(options, pieceSize);
+        return Convert(options);
     } catch (const TCliError& error) {
         Say(error.what());
         return error.ExitCode;

@@ -87,6 +87,7 @@ check_failure() { # name code named args...
 }
 check_failure "missing input" 1 missing.gb s2t missing.gb -o kept
 check_failure "folder as input" 1 folder s2t folder -o kept
+check_failure "folder as output" 1 folder s2t simplified.gb -o folder
 check_failure "output in a missing folder" 1 nowhere/out s2t simplified.gb -o nowhere/out
 check_failure "unknown mode" 2 s2x s2x simplified.gb -o kept
 check_failure "unknown option" 2 --fast s2t --fast simplified.gb -o kept
@@ -98,6 +99,11 @@ rc=0
 [ "$rc" = 1 ] && [ "$(cat kept)" = old ] && [ -z "$(ls -A | grep '^kept\.')" ] ||
     e2e_fail "a write failing half way: exit $rc, output $(head -c 20 kept | xxd | head -1), $(cat err)"
 e2e_log "failures: exit codes, one line each, old output kept"
+
+# The output may be the input: it is read whole before the output replaces it.
+cp simplified.gb both.gb
+"$cli" s2t both.gb -o both.gb
+same both.gb traditional.gb "output over its own input"
 
 # Without --strict, lost characters are counted on standard error and the output is written.
 "$cli" s2b lost.gb -o lost.out 2>err || e2e_fail "s2b without --strict exited $?"

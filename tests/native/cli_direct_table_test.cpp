@@ -100,20 +100,6 @@ TEST(CliDirectTable, FillsEachCharacterOnceAndNeverNul) {
     }
 }
 
-TEST(CliDirectTable, LeavesOnlyATrailingLeadByteForTheNextPiece) {
-    struct TCase {
-        std::string In;
-        std::size_t Consumed;
-    } cases[] = {{"ab\x81", 2}, {"\x81\x41\x82", 2}, {"\x81\x82\x83", 2},
-                 {"ab", 2},     {"\x81\x41", 2},     {"", 0}};
-    for (const TCase& c : cases) {
-        TToyFiller filler;
-        TDirectTable table(filler);
-        std::vector<char> out;
-        EXPECT_EQ(table.Convert(c.In.data(), c.In.size(), false, out).Consumed, c.Consumed) << c.In;
-    }
-}
-
 TEST(CliPieceStream, EveryPieceSizeGivesTheWholeTextsOutputAndCounts) {
     TToyFiller wholeFiller;
     TDirectTable whole(wholeFiller);
