@@ -22,7 +22,12 @@ clibench=$SINOSHIFT_BUILD/win32/bin/clibench.exe
 command -v iconv >/dev/null || die "iconv is missing"
 command -v opencc >/dev/null || die "opencc is missing"
 
-work=$(mktemp -d /tmp/clibench.XXXXXX)
+# In memory (tmpfs) where there is one: the figures are the tools', not the disk's.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    work=$(mktemp -d /dev/shm/clibench.XXXXXX)
+else
+    work=$(mktemp -d /tmp/clibench.XXXXXX)
+fi
 trap 'rm -rf "$work"' EXIT
 # One Wine server for the whole run, ending 30 s after its last program.
 wineserver -p30 2>/dev/null || true # one may run already
