@@ -32,6 +32,29 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// The temporary file being written, for the console's interrupt handler (another thread): Ctrl+C ends the
+// process, and without this the file would stay beside the output. One output per process.
+char InterruptedTemporary[MAX_PATH + 64];
+
+BOOL WINAPI OnInterrupt(DWORD) {
+    if (InterruptedTemporary[0] != '\0')
+        DeleteFileA(InterruptedTemporary); // gone once the process has closed it
+    return FALSE;                          // and the default handler ends the process
+}
+
+void Track(const std::string& temporary) {
+    if (temporary.size() < sizeof InterruptedTemporary) {
+        temporary.copy(InterruptedTemporary, temporary.size());
+        InterruptedTemporary[temporary.size()] = '\0';
+    }
+    static const bool installed = SetConsoleCtrlHandler(OnInterrupt, TRUE) != FALSE;
+    (void)installed;
+}
+
+void Untrack() {
+    InterruptedTemporary[0] = '\0';
+}
+
 std::string Quoted(const std::string& name) {
     return "'" + name + "'";
 }
@@ -98,7 +121,7 @@ TCliOutput::TCliOutput(const std::string& path) : Path(path), Name(path), Handle
     // Beside the output, so the rename stays on one volume; a stale one of an earlier run is skipped.
     for (int attempt = 0; attempt < 100 && Handle == INVALID_HANDLE_VALUE; ++attempt) {
         Temporary = path + ".~" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
-        Handle = CreateFileA(Temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        Handle = CreateFileA(Temporary.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (Handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
             const DWORD error = GetLastError();
@@ -110,6 +133,7 @@ TCliOutput::TCliOutput(const std::string& path) : Path(path), Name(path), Handle
         Temporary.clear();
         throw TCliError(1, DescribeFileError("write", Name, ERROR_FILE_EXISTS));
     }
+    Track(Temporary);
 }
 
 TCliOutput::~TCliOutput() {
@@ -123,6 +147,7 @@ void TCliOutput::Discard() {
         CloseHandle(Handle);
     Handle = INVALID_HANDLE_VALUE;
     DeleteFileA(Temporary.c_str());
+    Untrack();
     Temporary.clear();
 }
 
@@ -150,5 +175,6 @@ void TCliOutput::Commit() {
         Discard();
         throw TCliError(1, DescribeFileError("write", Name, error));
     }
+    Untrack();
     Temporary.clear();
 }

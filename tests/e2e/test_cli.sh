@@ -98,6 +98,18 @@ rc=0
 (trap '' XFSZ; ulimit -f 1024; "$cli" s2t big.gb -o kept) 2>err || rc=$?
 [ "$rc" = 1 ] && [ "$(cat kept)" = old ] && [ -z "$(ls -A | grep '^kept\.')" ] ||
     e2e_fail "a write failing half way: exit $rc, output $(head -c 20 kept | xxd | head -1), $(cat err)"
+# Ctrl+C half way: the temporary file goes with the process and the old output stays.
+mkfifo slow
+printf 'old' >kept
+"$cli" s2t slow -o kept 2>/dev/null &
+pid=$!
+exec 3>slow
+cat big.gb >&3
+e2e_wait_for 10 bash -c 'ls kept.~* >/dev/null 2>&1' || e2e_fail "no temporary file while converting"
+kill -INT "$pid"
+wait "$pid" || true
+exec 3>&-
+[ "$(cat kept)" = old ] && [ -z "$(ls -A | grep '^kept\.')" ] || e2e_fail "Ctrl+C: left $(ls -A | grep '^kept')"
 e2e_log "failures: exit codes, one line each, old output kept"
 
 # The output may be the input: it is read whole before the output replaces it.
