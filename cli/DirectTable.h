@@ -2,7 +2,8 @@
 // The command line's fast path: a direct table from each character of the source code page (a single
 // byte, or a lead byte with the byte after it) to the bytes the step-by-step conversion makes of it.
 // An entry is filled the first time its character occurs, by a filler that runs the step path on that one
-// character, so a run costs one look-up per character and one step conversion per distinct character.
+// character, so a run costs a look-up per character (or per two plain single bytes) and one step conversion
+// per distinct character.
 // Portable: no windows.h; the filler that calls the system lives apart.
 
 #include <cstddef>
@@ -55,14 +56,20 @@ private:
     std::uint32_t FillSingle(unsigned char b);
     std::uint32_t FillPair(unsigned char lead, unsigned char trail);
     std::uint32_t Encode(const TUnitResult& result, std::uint32_t key);
-    std::size_t ConvertOne(const unsigned char* in, std::size_t left, bool atEnd, std::vector<char>& out,
-                           std::size_t& at);
+    std::uint32_t Compose(unsigned char b0, unsigned char b1) const;
+    struct TSlowStep {
+        std::size_t Taken; // input bytes; 0 for a lead byte whose trail is in the next piece
+        std::size_t At;    // the output position after it
+    };
+    TSlowStep ConvertOne(const unsigned char* in, std::size_t left, bool atEnd, std::vector<char>& out,
+                         std::size_t at);
     std::size_t Emit(std::uint32_t entry, std::uint32_t key, std::vector<char>& out, std::size_t at);
 
     TUnitFiller& Filler;
     bool Lead[256];
     std::uint32_t SingleEntries[256];
     std::vector<std::uint32_t> PairEntries;                     // lead << 8 | trail
+    std::vector<std::uint32_t> StepEntries;                     // the two bytes at a position, first lowest
     std::unordered_map<std::uint32_t, std::string> LongOutputs; // entries of more than three bytes
     TUnitCounts UnitCounts;
 };
