@@ -1,3 +1,4 @@
+// Linked into every Wine suite.
 // Without a window manager (the tests run on a bare X server) Wine waits two seconds for every
 // activated window that is hidden, to be told it was withdrawn. This executable's windows are
 // left unmanaged instead; Wine reads the setting when its display driver starts, which is after
