@@ -7,7 +7,7 @@
 
 #include <utility>
 
-// Visual styles are active, applied to this program, and its common controls are version 6.
+// Visual styles are active and applied to this program (its manifest binds common controls 6).
 bool ThemesEnabled();
 
 // Tests replace the answer (1 in use, 0 not) and give the question back to the system (-1).
