@@ -236,6 +236,7 @@ TUiToolButton* TFrmRuvo::CreateToolButton(const char* name, TUiPanel* header, in
     button->SetImageIndex(image);
     button->SetDisabledIndex(disabledImage);
     button->SetVisualStyle(vsGradient);
+    button->SetGradientColorStyle(gcsCustom);
     button->SetEnabled(enabled);
     button->SetAnchors(akTop | akRight);
     return button;

@@ -180,6 +180,8 @@ protected:
 
     // A cancelled press (the capture was taken away): no click follows.
     void CancelClick() { clicked_ = false; }
+    // The mouse capture this control held was taken away (not given back by a release).
+    virtual void MouseCaptureLost() {}
 
     // The parent's font or colour changed: follow it when the control inherits them.
     void ParentFontChanged();

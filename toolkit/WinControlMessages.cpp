@@ -53,10 +53,16 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_CAPTURECHANGED:
         // Taken away, not given back by a release: the pending press is no click any more.
         if (!releasingCapture_) {
-            if (captureControl_)
-                captureControl_->CancelClick();
-            if (!IsSystemControl())
+            TControl* holder = captureControl_;
+            captureControl_ = nullptr;
+            if (holder) {
+                holder->CancelClick();
+                holder->MouseCaptureLost();
+            }
+            if (!IsSystemControl()) {
                 CancelClick();
+                MouseCaptureLost();
+            }
         }
         captureControl_ = nullptr;
         break;

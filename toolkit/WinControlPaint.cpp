@@ -30,8 +30,11 @@ void TWinControl::EraseBackground(HDC dc) {
 void TWinControl::PaintWindow(HDC) {}
 
 void TWinControl::PaintHandler(HDC dc, const RECT* update, bool erase) {
-    if (!doubleBuffered_) {
-        if (erase)
+    // A print (no update rectangle) already draws into the caller's off-screen DC: no buffer of
+    // the whole client area, and only what the caller's clip lets through is drawn.
+    if (!doubleBuffered_ || !update) {
+        // A double-buffered window left WM_ERASEBKGND undone.
+        if (erase || doubleBuffered_)
             EraseBackground(dc);
         PaintWindow(dc);
         PaintControls(dc);
@@ -120,9 +123,12 @@ void DrawParentImage(TControl* control, HDC dc) {
     if (!parent)
         return;
     RECT client = parent->ClientRect();
+    RECT beneath = control->BoundsRect();
+    IntersectRect(&beneath, &beneath, &client);
     int saved = SaveDC(dc);
     OffsetViewportOrgEx(dc, -control->Left(), -control->Top(), nullptr);
-    IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+    // Only the part beneath the control is drawn.
+    IntersectClipRect(dc, beneath.left, beneath.top, beneath.right, beneath.bottom);
     try {
         parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
         parent->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);

@@ -10,13 +10,24 @@ TUiBmpButton::TUiBmpButton(TComponent* owner) : TCustomControl(owner) {
 }
 
 void TUiBmpButton::BitmapsChanged() {
+    generatedDisabled_ = TBitmap();
     SetBounds(Left(), Top(), Width(), Height());
     Invalidate();
 }
 
+void TUiBmpButton::SetShowFocus(bool value) {
+    showFocus_ = value;
+    Invalidate();
+}
+
+void TUiBmpButton::Loaded() {
+    TCustomControl::Loaded();
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
 void TUiBmpButton::ApplyBounds(const TBounds& bounds, bool fromLayout) {
     TBounds fitted = bounds;
-    // Whatever size is asked for, the button is its Up picture's size.
+    // Whatever size is asked for, the button is its Up picture's size (no border).
     if (!bitmaps_.Up.Empty()) {
         fitted.Width = bitmaps_.Up.Width();
         fitted.Height = bitmaps_.Up.Height();
@@ -24,36 +35,50 @@ void TUiBmpButton::ApplyBounds(const TBounds& bounds, bool fromLayout) {
     TCustomControl::ApplyBounds(fitted, fromLayout);
 }
 
-void TUiBmpButton::SetState(TState state) {
-    if (state == state_)
-        return;
-    state_ = state;
-    Repaint();
+TBitmap* TUiBmpButton::GeneratedDisabled() {
+    TBitmap& up = bitmaps_.Up;
+    if (generatedDisabled_.Empty()) {
+        const int w = up.Width(), h = up.Height();
+        const TColor key = ColorToRGB(bitmaps_.TransparentColor);
+        generatedDisabled_.SetSize(w, h);
+        TCanvas& out = generatedDisabled_.Canvas();
+        out.FillRect(RECT{0, 0, w, h}, key);
+        // Dark pixels of the picture become an engraved grey: highlight below right, shadow in place.
+        auto dark = [&](int x, int y) {
+            TColor c = up.Canvas().Pixel(x, y);
+            return c != key && RedOf(c) * 77 + GreenOf(c) * 150 + BlueOf(c) * 29 < 192 * 256;
+        };
+        for (int pass = 0; pass < 2; ++pass)
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    if (dark(x, y)) {
+                        if (pass == 0 && x + 1 < w && y + 1 < h)
+                            out.SetPixel(x + 1, y + 1, clBtnHighlight);
+                        else if (pass == 1)
+                            out.SetPixel(x, y, clBtnShadow);
+                    }
+    }
+    return &generatedDisabled_;
 }
 
 TBitmap* TUiBmpButton::CurrentPicture() {
-    if (!Enabled()) {
-        state_ = bsDisabled;
-        tracking_ = false;
-    } else if (state_ == bsDisabled) {
-        state_ = bsUp;
-    }
+    machine_.Sync(Enabled());
     auto present = [](TBitmap& picture) { return !picture.Empty(); };
-    switch (state_) {
+    TUiButtonBitmaps& b = bitmaps_;
+    if (!present(b.Up) && !(State() == bsDisabled && present(b.Disabled)))
+        return nullptr;
+    switch (State()) {
     case bsDisabled:
-        return present(bitmaps_.Disabled) ? &bitmaps_.Disabled
-               : present(bitmaps_.Up)     ? &bitmaps_.Up
-                                          : nullptr;
+        return present(b.Disabled) ? &b.Disabled : GeneratedDisabled();
     case bsPressed:
-        return present(bitmaps_.Down) ? &bitmaps_.Down : present(bitmaps_.Up) ? &bitmaps_.Up : nullptr;
+        // Never the hot picture while pressed.
+        return present(b.Down) ? &b.Down : &b.Up;
     default:
-        if (!present(bitmaps_.Up))
-            return nullptr;
-        if (hot_ && present(bitmaps_.Hot))
-            return &bitmaps_.Hot;
-        if (Focused() && present(bitmaps_.UpAndFocused))
-            return &bitmaps_.UpAndFocused;
-        return &bitmaps_.Up;
+        if (Hot() && present(b.Hot))
+            return &b.Hot;
+        if (Focused() && showFocus_ && present(b.UpAndFocused))
+            return &b.UpAndFocused;
+        return &b.Up;
     }
 }
 
@@ -62,76 +87,99 @@ void TUiBmpButton::EraseBackground(HDC) {
 }
 
 void TUiBmpButton::Paint() {
-    int w = Width(), h = Height();
+    const int w = Width(), h = Height();
     if (w <= 0 || h <= 0)
         return;
     TBitmap face(w, h, pfDevice);
     // The window beneath (its skin and windowless controls) shows where the picture is see-through.
     DrawParentImage(this, face.Canvas().Handle());
-    if (TBitmap* picture = CurrentPicture())
-        face.Canvas().DrawTransparent(0, 0, *picture, bitmaps_.TransparentColor);
+    // The widget this button reproduces pauses here on every repaint; its timing is kept.
+    Sleep(10);
+    if (TBitmap* picture = CurrentPicture()) {
+        if (picture->Width() == w && picture->Height() == h) {
+            face.Canvas().DrawTransparent(0, 0, *picture, bitmaps_.TransparentColor);
+        } else {
+            TBitmap scaled(w, h);
+            scaled.Canvas().StretchDraw(RECT{0, 0, w, h}, *picture);
+            face.Canvas().DrawTransparent(0, 0, scaled, bitmaps_.TransparentColor);
+        }
+    }
+    PaintCaption(face.Canvas());
     Canvas().Draw(0, 0, face);
 }
 
+void TUiBmpButton::PaintCaption(TCanvas& canvas) {
+    const std::string caption = Caption();
+    if (caption.empty())
+        return;
+    canvas.Font.Assign(Font());
+    RECT text{0, 0, Width(), Height()};
+    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    canvas.DrawText(caption, text, format);
+    if (Focused() && showFocus_) {
+        RECT measured = text;
+        canvas.DrawText(caption, measured, format | DT_CALCRECT);
+        const int tw = measured.right - measured.left, th = measured.bottom - measured.top;
+        RECT focus{(Width() - tw) / 2 - 2, (Height() - th) / 2 - 2, (Width() + tw) / 2 + 2,
+                   (Height() + th) / 2 + 2};
+        DrawFocusRect(canvas.Handle(), &focus);
+    }
+}
+
+void TUiBmpButton::Apply(const TButtonStep& step) {
+    if (step.Repaint)
+        Repaint();
+    if (step.Click)
+        Click();
+}
+
 void TUiBmpButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    // Any press takes the focus first, although the button is no tab stop.
     if (Enabled() && Visible() && !Focused())
         SetFocus();
-    if (button == mbLeft && Enabled() && Focused()) {
-        tracking_ = true;
-        SetState(bsPressed);
-    }
+    Apply(machine_.Press(button, Enabled(), Focused()));
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TUiBmpButton::MouseMove(TShiftState shift, int x, int y) {
-    if (tracking_)
-        SetState(Inside(x, y) ? bsPressed : bsUp);
+    Apply(machine_.Move(Inside(x, y)));
     TCustomControl::MouseMove(shift, x, y);
 }
 
 void TUiBmpButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    bool click = false;
-    if (button == mbLeft && tracking_) {
-        tracking_ = false;
-        SetState(bsUp);
-        click = Inside(x, y);
-    }
+    TButtonStep step = machine_.Release(button, Inside(x, y));
+    if (step.Repaint)
+        Repaint();
     TCustomControl::MouseUp(button, shift, x, y);
-    if (click)
+    if (step.Click)
         Click();
 }
 
 void TUiBmpButton::MouseEnter() {
-    hot_ = true;
-    if (!bitmaps_.Hot.Empty())
+    // Without a Hot picture the face does not change.
+    if (machine_.Enter().Repaint && !bitmaps_.Hot.Empty())
         Invalidate();
     TCustomControl::MouseEnter();
 }
 
 void TUiBmpButton::MouseLeave() {
-    hot_ = false;
-    if (!bitmaps_.Hot.Empty())
+    if (machine_.Leave().Repaint && !bitmaps_.Hot.Empty())
         Invalidate();
     TCustomControl::MouseLeave();
 }
 
+void TUiBmpButton::MouseCaptureLost() {
+    Apply(machine_.CaptureLost());
+}
+
 void TUiBmpButton::KeyDown(WORD& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);
-    if (key == VK_RETURN) {
-        Click();
-    } else if (key == VK_SPACE && Enabled()) {
-        tracking_ = true;
-        SetState(bsPressed);
-    }
+    Apply(machine_.KeyDown(key, shift, Enabled()));
 }
 
 void TUiBmpButton::KeyUp(WORD& key, TShiftState shift) {
     TCustomControl::KeyUp(key, shift);
-    if (tracking_) {
-        tracking_ = false;
-        SetState(bsUp);
-        Click();
-    }
+    Apply(machine_.KeyUp(key));
 }
 
 void TUiBmpButton::DoEnter() {
@@ -141,6 +189,7 @@ void TUiBmpButton::DoEnter() {
 
 void TUiBmpButton::DoExit() {
     Invalidate();
+    Apply(machine_.FocusLost());
     TCustomControl::DoExit();
 }
 

@@ -2,11 +2,12 @@
 // TUiBmpButton: a windowed button whose face is one of its pictures, drawn over the image of the
 // window beneath it, so that pixels of the transparent colour show the parent's painting. It takes
 // the size of its Up picture. A left press and release inside it is a click; so are Enter, and a
-// Space press and release, while it has the focus.
+// Space press and release, while it has the focus. Press and click rules: TButtonMachine.
 #include "toolkit/Bitmap.h"
 #include "toolkit/CustomControl.h"
+#include "widgets/ButtonMachine.h"
 
-// The pictures of a bitmap button. An empty picture falls back to Up.
+// The pictures of a bitmap button. An empty picture falls back as the picture choice says.
 struct TUiButtonBitmaps {
     TBitmap Up;
     TBitmap Hot;
@@ -20,7 +21,7 @@ struct TUiButtonBitmaps {
 
 class TUiBmpButton : public TCustomControl {
 public:
-    enum TState { bsUp, bsPressed, bsDisabled };
+    using TState = TButtonState;
 
     explicit TUiBmpButton(TComponent* owner);
 
@@ -30,13 +31,18 @@ public:
 
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result) { modalResult_ = result; }
+    // Whether the focused look uses UpAndFocused (and a caption gets its focus rectangle).
+    bool ShowFocus() const { return showFocus_; }
+    void SetShowFocus(bool value);
 
-    TState State() const { return state_; }
-    bool Hot() const { return hot_; }
-    // The picture the next paint shows (null: none).
+    TState State() const { return machine_.State(); }
+    bool Hot() const { return machine_.Hot(); }
+    bool Tracking() const { return machine_.Tracking(); }
+    // The picture the next paint shows (null: none), after the paint's state check.
     TBitmap* CurrentPicture();
 
 protected:
+    void Loaded() override;
     void ApplyBounds(const TBounds& bounds, bool fromLayout) override;
     void Paint() override;
     void EraseBackground(HDC dc) override;
@@ -45,6 +51,7 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseEnter() override;
     void MouseLeave() override;
+    void MouseCaptureLost() override;
     void KeyDown(WORD& key, TShiftState shift) override;
     void KeyUp(WORD& key, TShiftState shift) override;
     void DoEnter() override;
@@ -52,12 +59,16 @@ protected:
     void Click() override;
 
 private:
-    void SetState(TState state);
+    // Repaints now for a step that asks for it, then runs its click.
+    void Apply(const TButtonStep& step);
     bool Inside(int x, int y) const { return x >= 0 && x < Width() && y >= 0 && y < Height(); }
+    // A grey embossed silhouette of Up, made once per change of the pictures.
+    TBitmap* GeneratedDisabled();
+    void PaintCaption(TCanvas& canvas);
 
     TUiButtonBitmaps bitmaps_;
+    TBitmap generatedDisabled_;
+    TButtonMachine machine_{bkCaption};
     TModalResult modalResult_ = mrNone;
-    TState state_ = bsUp;
-    bool hot_ = false;
-    bool tracking_ = false;
+    bool showFocus_ = true;
 };

@@ -1,15 +1,10 @@
 #include "widgets/UiPanel.h"
 
+#include "toolkit/GdiObject.h"
+#include "widgets/ColorOps.h"
+#include "widgets/UiGradient.h"
+
 #include <algorithm>
-
-namespace {
-
-// One channel of the mix of a and b, t of 0 giving a and span giving b.
-int Mix(int a, int b, int t, int span) {
-    return span <= 0 ? b : a + (b - a) * t / span;
-}
-
-} // namespace
 
 TUiCustomPanel::TUiCustomPanel(TComponent* owner) : TCustomControl(owner) {
     SetControlStyle(ControlStyle() | csAcceptsControls);
@@ -66,6 +61,25 @@ void TUiCustomPanel::SetAlignment(TAlignment alignment) {
     Invalidate();
 }
 
+void TUiCustomPanel::SetAlignmentVertical(TAlignmentVertical alignment) {
+    alignmentVertical_ = alignment;
+    Invalidate();
+}
+
+void TUiCustomPanel::SetTextMargin(int margin) {
+    textMargin_ = margin;
+    Invalidate();
+}
+
+void TUiCustomPanel::SetWordWrap(bool value) {
+    wordWrap_ = value;
+    Invalidate();
+}
+
+TColor TUiCustomPanel::FrameColor() const {
+    return AdjustLightness(ColorToRGB(flatColor_), flatColorAdjustment_);
+}
+
 RECT TUiCustomPanel::BorderRect() const {
     if (borderOuter_ == fsNone)
         return RECT{0, 0, 0, 0};
@@ -91,6 +105,17 @@ void TUiCustomPanel::Resize() {
     TCustomControl::Resize();
 }
 
+void TUiCustomPanel::WndProc(TMessage& message) {
+    // The gradient follows the height and the frame the edges: a move or a new size repaints
+    // everything, so no column of an old frame or row of an old gradient stays behind.
+    if (message.Msg == WM_WINDOWPOSCHANGED) {
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
+        if ((pos->flags & (SWP_NOSIZE | SWP_NOMOVE)) != (SWP_NOSIZE | SWP_NOMOVE) && HandleAllocated())
+            InvalidateRect(Handle(), nullptr, FALSE);
+    }
+    TCustomControl::WndProc(message);
+}
+
 void TUiCustomPanel::EraseBackground(HDC dc) {
     // The paint covers the whole panel itself.
     (void)dc;
@@ -108,15 +133,16 @@ RECT TUiCustomPanel::PaintFrame(RECT r) {
     if (borderOuter_ == fsNone)
         return r;
     if (borderOuter_ == fsFlat || borderOuter_ == fsFlatBold) {
+        const TColor color = FrameColor();
         for (int ring = 0; ring < std::max({border.left, border.top, border.right, border.bottom}); ++ring) {
             if (borderSides_ & sdLeft)
-                canvas.Line(r.left + ring, r.top, r.left + ring, r.bottom, flatColor_);
+                canvas.FillRect(RECT{r.left + ring, r.top, r.left + ring + 1, r.bottom}, color);
             if (borderSides_ & sdTop)
-                canvas.Line(r.left, r.top + ring, r.right, r.top + ring, flatColor_);
+                canvas.FillRect(RECT{r.left, r.top + ring, r.right, r.top + ring + 1}, color);
             if (borderSides_ & sdRight)
-                canvas.Line(r.right - 1 - ring, r.top, r.right - 1 - ring, r.bottom, flatColor_);
+                canvas.FillRect(RECT{r.right - 1 - ring, r.top, r.right - ring, r.bottom}, color);
             if (borderSides_ & sdBottom)
-                canvas.Line(r.left, r.bottom - 1 - ring, r.right, r.bottom - 1 - ring, flatColor_);
+                canvas.FillRect(RECT{r.left, r.bottom - 1 - ring, r.right, r.bottom - ring}, color);
         }
     } else {
         bool raised = borderOuter_ == fsRaised || borderOuter_ == fsButtonUp;
@@ -131,31 +157,47 @@ RECT TUiCustomPanel::PaintFrame(RECT r) {
 }
 
 void TUiCustomPanel::PaintBackground(const RECT& r) {
-    TCanvas& canvas = Canvas();
-    int height = r.bottom - r.top;
-    if (visualStyle_ != vsGradient || height <= 0 || r.right <= r.left) {
-        canvas.FillRect(r, Color());
-        return;
+    if (visualStyle_ == vsGradient)
+        FillVerticalGradient(Canvas(), r, gradientColorStart_, gradientColorStop_);
+    else
+        Canvas().FillRect(r, Color());
+}
+
+UINT TUiCustomPanel::CaptionFormat() const {
+    return DT_EXPANDTABS | DT_VCENTER | (wordWrap_ ? DT_WORDBREAK : 0) |
+           (alignment_ == taLeftJustify    ? DT_LEFT
+            : alignment_ == taRightJustify ? DT_RIGHT
+                                           : DT_CENTER);
+}
+
+RECT TUiCustomPanel::CaptionRect(TCanvas& canvas, const RECT& inner) const {
+    RECT text{inner.left + textMargin_, inner.top + textMargin_, inner.right - textMargin_,
+              inner.bottom - textMargin_};
+    // Measured in the same width; DT_VCENTER alone does not centre wrapped text.
+    RECT measured = text;
+    canvas.DrawText(Caption(), measured, CaptionFormat() | DT_CALCRECT);
+    const int h = measured.bottom - measured.top;
+    if (alignmentVertical_ == avCenter) {
+        text.top = (text.bottom + text.top - h) / 2;
+        text.bottom = std::min<LONG>(text.bottom, text.top + h);
+    } else if (alignmentVertical_ == avBottom) {
+        text.top = std::max<LONG>(text.top, text.bottom - h);
     }
-    // Row by row from the start colour at the top to the stop colour on the last row.
-    TColor start = ColorToRGB(gradientColorStart_);
-    TColor stop = ColorToRGB(gradientColorStop_);
-    for (int y = 0; y < height; ++y) {
-        TColor row = MakeColor(static_cast<std::uint8_t>(Mix(RedOf(start), RedOf(stop), y, height - 1)),
-                               static_cast<std::uint8_t>(Mix(GreenOf(start), GreenOf(stop), y, height - 1)),
-                               static_cast<std::uint8_t>(Mix(BlueOf(start), BlueOf(stop), y, height - 1)));
-        canvas.FillRect(RECT{r.left, r.top + y, r.right, r.top + y + 1}, row);
-    }
+    return text;
+}
+
+RECT TUiCustomPanel::CaptionRect() {
+    TMemoryDC dc(nullptr);
+    TCanvas canvas(dc.Handle());
+    canvas.Font.Assign(Font());
+    RECT inner = ClientRect();
+    AdjustClientRect(inner);
+    return CaptionRect(canvas, inner);
 }
 
 void TUiCustomPanel::PaintCaption(const RECT& r) {
-    std::string caption = Caption();
-    if (caption.empty())
+    if (Caption().empty())
         return;
-    RECT text = r;
-    UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_EXPANDTABS |
-                  (alignment_ == taLeftJustify    ? DT_LEFT
-                   : alignment_ == taRightJustify ? DT_RIGHT
-                                                  : DT_CENTER);
-    Canvas().DrawText(caption, text, format);
+    RECT text = CaptionRect(Canvas(), r);
+    Canvas().DrawText(Caption(), text, CaptionFormat());
 }

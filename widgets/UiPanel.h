@@ -1,8 +1,10 @@
 #pragma once
 // TUiCustomPanel: a windowed container that paints its own frame and background and writes its
-// caption; the pane headers (TUiPanel) and the splitter with its panes build on it. The frame is
-// a flat line in FlatColor on the chosen sides; with vsGradient the inside is a vertical
-// gradient from GradientColorStart at the top to GradientColorStop at the bottom, otherwise Color.
+// caption; the pane headers (TUiPanel) and the splitter with its panes build on it. The flat frame
+// is a line in FlatColor, lightened or darkened by FlatColorAdjustment, on the chosen sides; with
+// vsGradient the inside is a vertical gradient from GradientColorStart at the top to
+// GradientColorStop at the bottom, otherwise Color. The caption is drawn by DrawTextA, wrapped,
+// aligned by Alignment and AlignmentVertical. Any change of size or position repaints it all.
 #include "toolkit/CustomControl.h"
 #include "widgets/UiTypes.h"
 
@@ -30,6 +32,17 @@ public:
 
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
+    TAlignmentVertical AlignmentVertical() const { return alignmentVertical_; }
+    void SetAlignmentVertical(TAlignmentVertical alignment);
+    int TextMargin() const { return textMargin_; }
+    void SetTextMargin(int margin);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool value);
+
+    // The frame's colour now: FlatColor resolved and adjusted.
+    TColor FrameColor() const;
+    // Where the caption is drawn, in the panel's font.
+    RECT CaptionRect();
 
     // The frame's width on each side (left, top, right, bottom), from the style and the sides.
     RECT BorderRect() const;
@@ -39,10 +52,13 @@ protected:
     void EraseBackground(HDC dc) override;
     void AdjustClientRect(RECT& rect) const override;
     void Resize() override;
+    void WndProc(TMessage& message) override;
     // Draws the frame and returns what lies inside it.
     virtual RECT PaintFrame(RECT rect);
     virtual void PaintBackground(const RECT& rect);
     virtual void PaintCaption(const RECT& rect);
+    RECT CaptionRect(TCanvas& canvas, const RECT& inner) const;
+    UINT CaptionFormat() const;
 
 private:
     void Changed();
@@ -56,6 +72,9 @@ private:
     TColor gradientColorStart_ = clWhite;
     TColor gradientColorStop_ = clBtnFace;
     TAlignment alignment_ = taCenter;
+    TAlignmentVertical alignmentVertical_ = avCenter;
+    int textMargin_ = 0;
+    bool wordWrap_ = true;
 };
 
 // A header strip: the panel as the window's description uses it.

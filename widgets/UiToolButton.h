@@ -2,15 +2,17 @@
 // TUiToolButton: the pane headers' windowless picture buttons, drawn from an image list.
 #include "toolkit/GraphicControl.h"
 #include "toolkit/ImageList.h"
+#include "widgets/ButtonMachine.h"
 #include "widgets/UiTypes.h"
 
-// A flat 16 x 16 picture button drawn on its parent. At rest only the picture shows; while the
-// pointer is over it, or it is held down, a framed face is drawn under the picture. A disabled
-// button shows DisabledIndex and takes no presses (they go to the parent). A left press and
-// release inside it is a click; a double click gives two.
+// A flat picture button drawn on its parent. At rest only the picture shows; while the pointer is
+// over it, or it is held down, a framed gradient face is drawn under the picture (light to dark
+// when hot, dark to light when pressed). A disabled button shows DisabledIndex unaltered, or
+// without one the image list's greyed form, and takes no presses (they go to the parent). A left
+// press and release inside it is a click; a double click gives two. Rules: TButtonMachine.
 class TUiToolButton : public TGraphicControl {
 public:
-    enum TState { bsUp, bsPressed, bsDisabled };
+    using TState = TButtonState;
 
     explicit TUiToolButton(TComponent* owner);
 
@@ -26,13 +28,23 @@ public:
     void SetDownIndex(int index);
     TVisualStyle VisualStyle() const { return visualStyle_; }
     void SetVisualStyle(TVisualStyle style);
+    TGradientColorStyle GradientColorStyle() const { return gradientColorStyle_; }
+    void SetGradientColorStyle(TGradientColorStyle style);
+    TColor SelectionColorStart() const { return selectionColorStart_; }
+    void SetSelectionColorStart(TColor color);
+    TColor SelectionColorStop() const { return selectionColorStop_; }
+    void SetSelectionColorStop(TColor color);
+    TColor SelectionFrameColor() const { return selectionFrameColor_; }
+    void SetSelectionFrameColor(TColor color);
 
-    TState State() const { return state_; }
-    bool Hot() const { return hot_; }
-    // The image the next paint draws (-1: none), after the state check of the paint.
-    int CurrentImage();
+    TState State() const { return machine_.State(); }
+    bool Hot() const { return machine_.Hot(); }
+    bool Tracking() const { return machine_.Tracking(); }
+    // The image the next paint draws (-1: none), after the paint's state check; greyed tells
+    // whether the image list draws it in its greyed form.
+    int CurrentImage(bool* greyed = nullptr);
     // Whether the next paint draws the framed face.
-    bool ShowsFace() const { return state_ == bsPressed || (hot_ && state_ != bsDisabled); }
+    bool ShowsFace() const { return machine_.Pressed() || machine_.HotLook(); }
 
 protected:
     void Paint() override;
@@ -41,11 +53,14 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseEnter() override;
     void MouseLeave() override;
+    void MouseCaptureLost() override;
 
 private:
-    void UpdateState();
-    void SetState(TState state);
+    void Changed();
     bool Inside(int x, int y) const { return x >= 0 && x < Width() && y >= 0 && y < Height(); }
+    // Hot when this button is the topmost control (disabled ones included) at the parent's point.
+    void TestHot(int x, int y);
+    void SetHot(bool hot);
 
     TImageList* images_ = nullptr;
     int imageIndex_ = -1;
@@ -53,7 +68,9 @@ private:
     int hotIndex_ = -1;
     int downIndex_ = -1;
     TVisualStyle visualStyle_ = vsWinXP;
-    TState state_ = bsUp;
-    bool hot_ = false;
-    bool tracking_ = false;
+    TGradientColorStyle gradientColorStyle_ = gcsSystem;
+    TColor selectionColorStart_ = clBtnFace;
+    TColor selectionColorStop_ = clBtnShadow;
+    TColor selectionFrameColor_ = cl3DDkShadow;
+    TButtonMachine machine_{bkTool};
 };

@@ -359,3 +359,17 @@ e2e_region_plain() {
     colours=$(command convert "$crop" -format "%k" info: 2>/dev/null)
     [ "$colours" = 1 ]
 }
+
+# --- buttons -------------------------------------------------------------------------------------------
+
+# Takes a screenshot (kept like e2e_screenshot's) that e2e_grabbed_pixel then reads: e2e_grab WHAT.
+e2e_grab() {
+    e2e_screenshot "$1" >&2
+    E2E_GRAB=$(printf '%s/%s-%02d-%s.png' "$E2E_SHOTS" "$E2E_NAME" "$E2E_STEP" "$1")
+}
+
+# Prints "r g b" of a client pixel of the main window in the last grab: e2e_grabbed_pixel X Y.
+e2e_grabbed_pixel() {
+    command convert "$E2E_GRAB" -crop "1x1+$((E2E_X + $1))+$((E2E_Y + $2))" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+}

@@ -46,14 +46,11 @@ TEST(ColorOps, PushButtonColoursFromTheClassicFace) {
         EXPECT_EQ(c.Expected, Rgb(c.Got)) << c.What;
 }
 
-TEST(ColorOps, LightnessStopsAtTheEndsOfTheScale) {
+TEST(ColorOps, LightnessStopsAtTheEndsOfTheScaleAndHueComesBackOn239) {
     EXPECT_EQ(clWhite, Lighten(clWhite, 30));
     EXPECT_EQ(clBlack, Darken(clBlack, 30));
     EXPECT_EQ(clBlack, Darken(MakeColor(40, 40, 40), 240));
     EXPECT_EQ("128,128,128", Rgb(HslToColor(ColorToHsl(MakeColor(128, 128, 128)))));
-}
-
-TEST(ColorOps, HueComesBackOnTheScaleOf239) {
     // Dividing the hue by 239 moves saturated colours a little round the circle.
     EXPECT_EQ((THsl{160, 240, 120}), ColorToHsl(clBlue));
     EXPECT_EQ("4,0,255", Rgb(HslToColor(ColorToHsl(clBlue))));

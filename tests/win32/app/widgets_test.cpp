@@ -144,10 +144,10 @@ TEST_F(Widgets, BitmapButtonKeepsItsPicturesSizeAndClicksOnLeftReleaseInside) {
     HWND h = button->Handle();
     // Held down it still shows Up; dragged off and released outside it does nothing.
     Press(h, 3, 3);
-    EXPECT_EQ(TUiBmpButton::bsPressed, button->State());
+    EXPECT_EQ(bsPressed, button->State());
     EXPECT_EQ(&button->Bitmaps().Up, button->CurrentPicture());
     SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 3));
-    EXPECT_EQ(TUiBmpButton::bsUp, button->State());
+    EXPECT_EQ(bsUp, button->State());
     Release(h, 3, 10);
     EXPECT_EQ(0, clicks);
     ClickAt(h, 19, 9);
@@ -188,7 +188,7 @@ TEST_F(Widgets, ToolButtonClicksOnReleaseInsideAndShowsItsFaceWhenHotOrPressed) 
     Press(h, 15, 15);
     EXPECT_TRUE(button->ShowsFace());
     SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(15, 32)); // the row below: outside
-    EXPECT_EQ(TUiToolButton::bsUp, button->State());
+    EXPECT_EQ(bsUp, button->State());
     Release(h, 15, 32);
     EXPECT_EQ(0, clicks);
     ClickAt(h, 31, 31);
@@ -199,7 +199,7 @@ TEST_F(Widgets, ToolButtonClicksOnReleaseInsideAndShowsItsFaceWhenHotOrPressed) 
     EXPECT_EQ(1, clicks);
     button->SetEnabled(false);
     EXPECT_EQ(0, button->CurrentImage());
-    EXPECT_EQ(TUiToolButton::bsDisabled, button->State());
+    EXPECT_EQ(bsDisabled, button->State());
     ClickAt(h, 15, 15);
     EXPECT_EQ(1, clicks);
     EXPECT_FALSE(button->ShowsFace());
