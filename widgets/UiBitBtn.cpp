@@ -260,11 +260,9 @@ void TUiCustomButton::DoExit() {
     TCustomControl::DoExit();
 }
 
-void TUiCustomButton::WndProc(TMessage& message) {
+void TUiCustomButton::MouseCaptureLost() {
     // Taken away by another window while pressed: the press ends without a click.
-    if (message.Msg == WM_CAPTURECHANGED && reinterpret_cast<HWND>(message.LParam) != Handle())
-        Apply(machine_.CaptureLost());
-    TCustomControl::WndProc(message);
+    Apply(machine_.CaptureLost());
 }
 
 void TUiCustomButton::Click() {

@@ -38,8 +38,6 @@ public:
     // Whether this paint uses the system's themed face.
     bool UsesThemedFace() const;
 
-    void WndProc(TMessage& message) override;
-
 protected:
     void Paint() override;
     void EraseBackground(HDC dc) override;
@@ -53,6 +51,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void Click() override;
+    void MouseCaptureLost() override;
 
 private:
     template <typename T> void SetLook(T& field, T value) {
