@@ -184,6 +184,7 @@ void TFrmRuvo::CreatePanes() {
         memo->SetAlign(alClient);
         memo->SetScrollBars(ssBoth);
         memo->SetHideSelection(false);
+        memo->SetFrameVisible(true);
         memo->OnKeyDown.Bind(this, &TFrmRuvo::MemoOKeyDown);
         return memo;
     };

@@ -1,9 +1,10 @@
 #include "widgets/UiBitBtn.h"
 
 #include "toolkit/Form.h"
-#include "toolkit/Themes.h"
+#include "toolkit/ThemeServices.h"
 #include "widgets/ColorOps.h"
 
+#include <uxtheme.h>
 #include <vssym32.h>
 
 namespace {
@@ -19,6 +20,23 @@ void HLine(TCanvas& c, int x1, int x2, int y, TColor color) {
 void VLine(TCanvas& c, int x, int y1, int y2, TColor color) {
     c.FillRect(RECT{x, y1, x + 1, y2}, color);
 }
+
+// The theme data of a window for one class of parts, closed when it goes.
+class TThemeData {
+public:
+    TThemeData(HWND window, const wchar_t* classList) : theme_(OpenThemeData(window, classList)) {}
+    ~TThemeData() {
+        if (theme_)
+            CloseThemeData(theme_);
+    }
+    TThemeData(const TThemeData&) = delete;
+    TThemeData& operator=(const TThemeData&) = delete;
+    HTHEME Handle() const { return theme_; }
+    explicit operator bool() const { return theme_ != nullptr; }
+
+private:
+    HTHEME theme_;
+};
 
 bool MoreThan256Colours(HDC dc) {
     return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES) > 8;
@@ -36,7 +54,7 @@ TUiCustomButton::TUiCustomButton(TComponent* owner) : TCustomControl(owner) {
 }
 
 bool TUiCustomButton::UsesThemedFace() const {
-    return themeAware_ && ThemesEnabled();
+    return themeAware_ && StyleServicesEnabled();
 }
 
 void TUiCustomButton::Apply(const TButtonStep& step) {

@@ -1,7 +1,7 @@
 #include "widgets/UiCmboBx.h"
 
 #include "toolkit/Canvas.h"
-#include "toolkit/Themes.h"
+#include "toolkit/ThemeServices.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void FlatFrame(TCanvas& canvas, RECT r, TSides sides, TColor color, int depth) {
 TUiCustomComboBox::TUiCustomComboBox(TComponent* owner) : TComboBox(owner) {}
 
 bool TUiCustomComboBox::FrameYieldsToTheme() const {
-    return framingPreference_ == fpXPThemes && ThemesEnabled();
+    return framingPreference_ == fpXPThemes && StyleServicesEnabled();
 }
 
 // --- colours ---
@@ -299,7 +299,7 @@ void TUiCustomComboBox::PaintFrame(HDC dc) {
     const int cx = GetSystemMetrics(SM_CXVSCROLL);
     TCanvas canvas(dc);
     TColor color = Color();
-    if (ThemesEnabled()) {
+    if (StyleServicesEnabled()) {
         if (framingPreference_ == fpXPThemes) {
             // The themed list stays; only the field's edge and the gap before the button take
             // the list's colour.
@@ -318,7 +318,7 @@ void TUiCustomComboBox::PaintFrame(HDC dc) {
     if (style != fsNone)
         FlatFrame(canvas, client, frameSides_, frame, style == fsFlatBold ? 2 : 1);
     if (flatButtons_) {
-        const int b = ThemesEnabled() ? 1 : 2;
+        const int b = StyleServicesEnabled() ? 1 : 2;
         PaintFlatButton(dc, RECT{w - cx - b, b, w - b, h - b});
     }
 }

@@ -8,9 +8,6 @@
 #include "widgets/ComboWheel.h"
 #include "widgets/UiTypes.h"
 
-// Whether the flat frame yields to the system's visual styles.
-enum TFramingPreference { fpCustomFraming, fpXPThemes };
-
 class TUiCustomComboBox : public TComboBox, private TTypeAheadHost {
 public:
     explicit TUiCustomComboBox(TComponent* owner);

@@ -4,7 +4,7 @@
 #include "tests/win32/Pump.h"
 #include "toolkit/Form.h"
 #include "toolkit/GdiObject.h"
-#include "toolkit/Themes.h"
+#include "toolkit/ThemeServices.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ protected:
     void TearDown() override {
         delete form;
         Pump();
-        SetThemesEnabledOverride(-1);
+        SetThemeTest(nullptr);
         Application->OnException = nullptr;
     }
     void Start() {
@@ -50,7 +50,7 @@ protected:
     }
     // Our widgets follow the override; the system's part of the window follows its theme.
     static void UseLook(const TLook& look, HWND window) {
-        SetThemesEnabledOverride(look.Themed);
+        SetThemeTest(look.Themed ? +[] { return true; } : +[] { return false; });
         SetWindowTheme(window, look.Themed ? nullptr : L"", look.Themed ? nullptr : L"");
         Repaint(window);
     }

@@ -104,16 +104,17 @@ TEST_F(UiBitBtn, ClassicFaceIsMadeOfItsRingsRowsCornersAndDots) {
 TEST_F(UiBitBtn, ThemedFaceIsTheSystemsPushButtonInTheMatchingState) {
     HWND w = button->Handle();
     UseLook(kLooks[1], w);
-    TThemeData theme(w, L"BUTTON");
+    HTHEME theme = OpenThemeData(w, L"BUTTON");
     ASSERT_TRUE(theme);
     ForEachState([&](int, int part) {
         TBitmap expected(W, H); // the part over the parent's white, as the button draws it
         expected.Canvas().FillRect(RECT{0, 0, W, H}, clWhite);
         RECT r{0, 0, W, H};
-        DrawThemeBackground(theme.Handle(), expected.Canvas().Handle(), BP_PUSHBUTTON, part, &r, nullptr);
+        DrawThemeBackground(theme, expected.Canvas().Handle(), BP_PUSHBUTTON, part, &r, nullptr);
         for (POINT p : {POINT{0, 10}, POINT{10, 0}, POINT{0, 0}, POINT{4, 4}, POINT{W - 3, H - 3}})
             EXPECT_EQ(expected.Canvas().Pixel(p.x, p.y), PixelAt(w, p.x, p.y)) << p.x << "," << p.y;
     });
+    CloseThemeData(theme);
 }
 
 TEST_F(UiBitBtn, ClickWritesTheModalResultFirstAndALostPressDoesNotClick) {
