@@ -159,6 +159,7 @@ void TFrmRuvo::CreateModeRow() {
     UiComboBox1->SetParent(this);
     UiComboBox1->SetBounds(145, 70, 132, 21);
     UiComboBox1->SetStyle(csDropDownList);
+    UiComboBox1->SetFrameVisible(true);
     for (const TConversionModeEntry& mode : ConversionModes)
         UiComboBox1->AddItem(mode.Text);
     UiComboBox1->SetItemIndex(0);
@@ -184,6 +185,7 @@ void TFrmRuvo::CreatePanes() {
         memo->SetAlign(alClient);
         memo->SetScrollBars(ssBoth);
         memo->SetHideSelection(false);
+        memo->SetFrameVisible(true);
         memo->OnKeyDown.Bind(this, &TFrmRuvo::MemoOKeyDown);
         return memo;
     };

@@ -111,7 +111,23 @@ void TApplication::Terminate() {
     PostQuitMessage(0);
 }
 
+void TApplication::RouteMouseWheel(MSG& msg) {
+    if (msg.message != WM_MOUSEWHEEL && msg.message != WM_MOUSEHWHEEL)
+        return;
+    // Within a form the wheel is for the control that has the focus, wherever the pointer is: the
+    // system may have sent it to the window under the pointer instead (Wine does). Another form,
+    // or a window that is not ours, keeps it.
+    HWND focus = GetFocus();
+    if (!focus || focus == msg.hwnd || !msg.hwnd)
+        return;
+    HWND form = GetAncestor(msg.hwnd, GA_ROOT);
+    if (!form || GetAncestor(focus, GA_ROOT) != form || !TWinControl::FindControl(form))
+        return;
+    msg.hwnd = focus;
+}
+
 bool TApplication::PreprocessMessage(MSG& msg) {
+    RouteMouseWheel(msg);
     if (hints_ && showHint_ &&
         ((msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) || msg.message == WM_MOUSELEAVE ||
          msg.message == WM_NCMOUSEMOVE || msg.message == WM_NCLBUTTONDOWN ||

@@ -1,8 +1,9 @@
 #pragma once
 // TApplication: the one application object (global Application). It owns the forms made by
-// CreateForm, runs the message loop (hints, Tab navigation), keeps the hidden top-level window
-// that carries the taskbar button and owns every form, minimises and restores the whole
-// application, and is where exceptions that leave a handler end up.
+// CreateForm, runs the message loop (hints, Tab navigation, the wheel to the focused control),
+// keeps the hidden top-level window that carries the taskbar button and owns every form,
+// minimises and restores the whole application, and is where exceptions that leave a handler
+// end up.
 #include "toolkit/Form.h"
 
 #include <exception>
@@ -107,6 +108,8 @@ public:
 private:
     bool ProcessMessage(bool wait);
     bool PreprocessMessage(MSG& msg);
+    // Gives a wheel message to the focused control of the form it arrived in.
+    static void RouteMouseWheel(MSG& msg);
     bool HandleTabKey(const MSG& msg);
 
     TForm* mainForm_ = nullptr;

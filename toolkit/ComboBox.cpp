@@ -1,5 +1,7 @@
 #include "toolkit/ComboBox.h"
 
+#include <commctrl.h>
+
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
     // The system list opens on a press and holds the mouse itself.
     SetControlStyle(csDoubleClicks);
@@ -27,6 +29,8 @@ void TComboBox::CreateWnd() {
     for (const std::string& item : items_)
         SendMessageA(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+    // Version 6 of the common controls sizes the open list by its visible-entry count instead.
+    SendMessageA(hwnd, CB_SETMINVISIBLE, static_cast<WPARAM>(dropDownCount_), 0);
     int item = static_cast<int>(SendMessageA(hwnd, CB_GETITEMHEIGHT, 0, 0));
     if (item > 0 && item != itemHeight_) {
         itemHeight_ = item;
@@ -77,6 +81,8 @@ void TComboBox::SetItemIndex(int index) {
 
 void TComboBox::SetDropDownCount(int count) {
     dropDownCount_ = count < 1 ? 1 : count;
+    if (HandleAllocated())
+        SendMessageA(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(dropDownCount_), 0);
     if (HandleAllocated())
         SetWindowPos(Handle(), nullptr, 0, 0, Width(), WindowHeight(Height()),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

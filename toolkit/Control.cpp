@@ -304,6 +304,9 @@ void TControl::WndProc(TMessage& message) {
             MouseLeave();
         }
         return;
+    case CM_PARENTCOLORCHANGED:
+        ParentColorChanged();
+        return;
     case CM_ENABLEDCHANGED:
     case CM_VISIBLECHANGED:
     case CM_COLORCHANGED:

@@ -19,6 +19,8 @@ class TWinControl;
 
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
+// Sender, Shift, WheelDelta (120 a notch, positive away from the user), MousePos (screen), Handled.
+using TMouseWheelEvent = TEvent<TObject*, TShiftState, int, POINT, bool&>;
 
 class TControl : public TComponent {
 public:

@@ -11,6 +11,9 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
 void TCustomEdit::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.SysClassName = "EDIT";
+    // The text follows once the limit is lifted: the system makes no edit with a caption longer
+    // than its default limit.
+    params.Caption.clear();
     params.ExStyle |= WS_EX_CLIENTEDGE;
     if (readOnly_)
         params.Style |= ES_READONLY;
@@ -19,9 +22,20 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
 }
 
 void TCustomEdit::CreateWnd() {
-    TWinControl::CreateWnd();
-    if (maxLength_ > 0)
+    const std::string text = GetText();
+    settingUp_ = true;
+    try {
+        TWinControl::CreateWnd();
+        // Always: 0 lifts the system's default limit (30,000 characters in a multi-line edit),
+        // which would cut a pasted or typed text short without a word.
         SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+        if (!text.empty())
+            SetWindowTextA(Handle(), text.c_str());
+    } catch (...) {
+        settingUp_ = false;
+        throw;
+    }
+    settingUp_ = false;
 }
 
 void TCustomEdit::GetSelection(DWORD& start, DWORD& end) {
@@ -110,7 +124,8 @@ void TCustomEdit::Change() {
 void TCustomEdit::WndProc(TMessage& message) {
     switch (message.Msg) {
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == EN_CHANGE)
+        // The text a new window starts with is no change.
+        if (HIWORD(message.WParam) == EN_CHANGE && !settingUp_)
             Change();
         return;
     case CN_CTLCOLOREDIT:

@@ -23,6 +23,7 @@ public:
 
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool value);
+    // The most characters the user can type or paste; 0 (the default) means no limit.
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length);
     // Whether the selection is hidden while the control has no focus (the system's default).
@@ -45,6 +46,8 @@ private:
     bool readOnly_ = false;
     int maxLength_ = 0;
     bool hideSelection_ = true;
+    // Set while the window is made and given its text.
+    bool settingUp_ = false;
     GdiBrush background_;
     TColor backgroundColor_ = 0;
 };

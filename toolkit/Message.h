@@ -50,7 +50,7 @@ constexpr UINT CM_VISIBLECHANGED = CM_BASE + 4;
 constexpr UINT CM_FONTCHANGED = CM_BASE + 5;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 6;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 7;
-constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 8;
+constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 8; // sent to every child when a parent's colour changes
 // Notifications reflected from the parent to the system control they concern: the same
 // WParam/LParam as WM_COMMAND, WM_NOTIFY and WM_CTLCOLOR*.
 constexpr UINT CN_BASE = 0xBC00;

@@ -164,7 +164,7 @@ void TWinControl::WndProc(TMessage& message) {
         return;
     case CM_COLORCHANGED:
         for (TControl* c : controls_)
-            c->ParentColorChanged();
+            c->Perform(CM_PARENTCOLORCHANGED);
         Invalidate();
         return;
     case CM_ENABLEDCHANGED:

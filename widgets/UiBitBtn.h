@@ -1,25 +1,42 @@
 #pragma once
-// TUiBitBtn: the convert button, a windowed, self-painted push button with hot tracking.
+// TUiBitBtn: the convert button, a windowed, self-painted push button. Under visual styles its face
+// is the system's themed push button; in the classic look with HotTrack it draws its own rounded
+// two-ring face with a hot or focus ring; a click fires on the left release inside it, on the
+// release of Space, or at once on Enter (each repeat of a held Enter too).
 #include "toolkit/CustomControl.h"
+#include "widgets/ButtonMachine.h"
+#include "widgets/PushButtonLook.h"
 #include "widgets/UiTypes.h"
 
-// A push button that paints itself: a click on the left release inside it, on the release of
-// Space, or at once on Enter (each repeat of a held Enter too). A press takes the focus.
 class TUiCustomButton : public TCustomControl {
 public:
     explicit TUiCustomButton(TComponent* owner);
 
+    // HotTrack also makes the button transparent: the parent's image is drawn beneath it.
     bool HotTrack() const { return hotTrack_; }
-    void SetHotTrack(bool value);
+    void SetHotTrack(bool value) { SetLook(hotTrack_, value); }
     TColor HotTrackColor() const { return hotTrackColor_; }
-    void SetHotTrackColor(TColor color);
+    void SetHotTrackColor(TColor value) { SetLook(hotTrackColor_, value); }
+    TUiHotTrackColorType HotTrackColorType() const { return hotTrackColorType_; }
+    void SetHotTrackColorType(TUiHotTrackColorType value) { SetLook(hotTrackColorType_, value); }
+    TColor HighlightColor() const { return highlightColor_; }
+    void SetHighlightColor(TColor value) { SetLook(highlightColor_, value); }
+    TColor FrameColor() const { return frameColor_; }
+    void SetFrameColor(TColor value) { SetLook(frameColor_, value); }
+    bool ThemeAware() const { return themeAware_; }
+    void SetThemeAware(bool value) { SetLook(themeAware_, value); }
     bool ShowFocusRect() const { return showFocusRect_; }
-    void SetShowFocusRect(bool value);
+    void SetShowFocusRect(bool value) { SetLook(showFocusRect_, value); }
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result) { modalResult_ = result; }
 
-    bool Hot() const { return hot_; }
-    bool PressedLook() const { return pressedLook_; }
+    bool Hot() const { return machine_.Hot(); }
+    bool PressedLook() const { return machine_.Pressed(); }
+    bool KeyFlag() const { return machine_.KeyFlag(); }
+    // The focused button (this program has no default button).
+    bool Active() const { return active_; }
+    // Whether this paint uses the system's themed face.
+    bool UsesThemedFace() const;
 
 protected:
     void Paint() override;
@@ -34,19 +51,32 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void Click() override;
+    void MouseCaptureLost() override;
 
 private:
-    void SetPressedLook(bool value);
+    template <typename T> void SetLook(T& field, T value) {
+        field = value;
+        Invalidate();
+    }
+    // Repaints for a step of the machine, then clicks when it says so.
+    void Apply(const TButtonStep& step);
     bool Inside(int x, int y) const { return x >= 0 && x < Width() && y >= 0 && y < Height(); }
+    void PaintThemedFace(const RECT& r);
+    void PaintClassicFace(const RECT& r);
+    void PaintDisabledFace(const RECT& r);
+    void PaintCaption(const RECT& r);
+    void PaintFocusDots(const RECT& f);
 
     bool hotTrack_ = false;
     TColor hotTrackColor_ = 0x149BF0;
+    TUiHotTrackColorType hotTrackColorType_ = htctActual;
+    TColor highlightColor_ = clHighlight;
+    TColor frameColor_ = cl3DDkShadow;
+    bool themeAware_ = true;
     bool showFocusRect_ = true;
     TModalResult modalResult_ = mrNone;
-    bool hot_ = false;
-    bool pressedLook_ = false;
-    bool tracking_ = false;
-    bool keyFlag_ = false;
+    bool active_ = false;
+    TButtonMachine machine_{bkPush};
 };
 
 class TUiButton : public TUiCustomButton {

@@ -26,3 +26,7 @@ constexpr TSides sdAll = sdLeft | sdTop | sdRight | sdBottom;
 enum TVisualStyle { vsClassic, vsWinXP, vsGradient };
 enum TGradientColorStyle { gcsSystem, gcsMSOffice, gcsCustom };
 enum TAlignmentVertical { avTop, avCenter, avBottom };
+
+// Whether a widget with a flat look of its own defers to the system's visual styles while they
+// are in use (fpXPThemes) or always draws its own (fpCustomFraming).
+enum TFramingPreference { fpCustomFraming, fpXPThemes };

@@ -385,3 +385,39 @@ e2e_grabbed_pixel() {
     command convert "$E2E_GRAB" -crop "1x1+$((E2E_X + $1))+$((E2E_Y + $2))" -depth 8 txt:- 2>/dev/null |
         sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
 }
+
+# --- editing panes: large texts and the wheel ----------------------------------------------------------
+
+# Prints LINE (UTF-8) repeated, one a line, until the GB form holds at least BYTES bytes:
+# e2e_memo_repeat_lines LINE BYTES.
+e2e_memo_repeat_lines() {
+    local line_bytes
+    line_bytes=$(printf '%s\n' "$1" | iconv -f UTF-8 -t GBK | wc -c)
+    awk -v line="$1" -v n=$((($2 + line_bytes - 1) / line_bytes)) 'BEGIN { for (i = 0; i < n; i++) print line }'
+}
+
+# Puts a UTF-8 file on the X CLIPBOARD; xclip serves it until the program takes the selection.
+e2e_memo_clipboard_put_file() {
+    e2e_clipboard_release
+    xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
+    E2E_XCLIP_PID=$!
+    sleep 0.3
+    e2e_wait_for 10 e2e_memo_clipboard_is_file "$1" || e2e_fail "xclip did not take the X clipboard"
+    sleep "$E2E_CLIPBOARD_SETTLE"
+}
+
+e2e_memo_clipboard_is_file() { xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null | cmp -s - "$1"; }
+
+# Waits until the program has taken the clipboard (the xclip serving the pasted text has ended) and its
+# text is the file's, byte for byte: e2e_memo_expect_clipboard_file FILE SECONDS WHAT.
+e2e_memo_expect_clipboard_file() {
+    local file=$1 limit=$2 what=$3 got=$E2E_SHOTS/$E2E_NAME-clipboard.txt
+    if [ -n "$E2E_XCLIP_PID" ]; then
+        e2e_wait_for "$limit" eval '! kill -0 "$E2E_XCLIP_PID" 2>/dev/null' ||
+            e2e_fail "$what: the program did not take the clipboard within $limit s"
+        E2E_XCLIP_PID=
+    fi
+    e2e_wait_for 30 eval 'xclip -o -selection clipboard -target UTF8_STRING >"$got" 2>/dev/null && cmp -s "$got" "$file"' ||
+        e2e_fail "$what: the clipboard holds $(wc -c <"$got") bytes ($(cmp "$got" "$file" 2>&1 | head -n 1)), expected $(wc -c <"$file")"
+    e2e_log "$what: all $(wc -c <"$file") bytes"
+}

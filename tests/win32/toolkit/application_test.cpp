@@ -446,6 +446,85 @@ TEST_F(ApplicationTest, AWindowMovesToItsNewParentWindowAsItIs) {
     EXPECT_EQ(edit->Text(), "kept");
 }
 
+// Logs which control a wheel message reached, in front of the control's own handling.
+class TWheelRecorder {
+public:
+    TWheelRecorder(TControl* control, std::vector<std::string>& log) : control_(control), log_(log) {
+        saved_ = control->WindowProc();
+        control->SetWindowProc(TWndMethod::Bind<&TWheelRecorder::Callback>(this));
+    }
+    ~TWheelRecorder() { control_->SetWindowProc(saved_); }
+    void Callback(TMessage& message) {
+        if (message.Msg == WM_MOUSEWHEEL || message.Msg == WM_MOUSEHWHEEL)
+            log_.push_back(control_->Name());
+        saved_(message);
+    }
+
+private:
+    TControl* control_;
+    std::vector<std::string>& log_;
+    TWndMethod saved_;
+};
+
+// Wine gives a notch to the window under the pointer; within a form it belongs to the focused
+// control. Another form, or a focus outside the form, leaves it where it was sent.
+TEST_F(ApplicationTest, AWheelNotchGoesToTheFocusedControlOfItsForm) {
+    TForm* form = NewForm(100, 100, 300, 200);
+    form->SetName("form");
+    TForm* other = NewForm(450, 100, 100, 100);
+    other->SetName("other");
+    auto* panel = new TPanel(form);
+    panel->SetName("panel");
+    panel->SetParent(form);
+    panel->SetBounds(0, 100, 300, 100);
+    auto make = [&](TWinControl* parent, const char* name, int left) {
+        auto* memo = new TMemo(form);
+        memo->SetName(name);
+        memo->SetParent(parent);
+        memo->SetBounds(left, 0, 100, 80);
+        return memo;
+    };
+    TMemo* focused = make(form, "focused", 0);
+    TMemo* under = make(form, "under", 150);
+    TMemo* nested = make(panel, "nested", 0);
+    auto* elsewhere = new TMemo(other);
+    elsewhere->SetName("elsewhere");
+    elsewhere->SetParent(other);
+    for (TForm* f : {other, form}) {
+        f->AfterConstruction();
+        f->Show();
+    }
+    Pump(20);
+    std::vector<TWheelRecorder*> recorders;
+    for (TControl* c : std::initializer_list<TControl*>{form, panel, focused, under, nested, elsewhere})
+        recorders.push_back(new TWheelRecorder(c, log));
+    struct Case {
+        TWinControl* Focus;
+        TWinControl* SentTo;
+        UINT Msg;
+        std::string Reached;
+    };
+    const Case cases[] = {
+        {focused, under, WM_MOUSEWHEEL, "focused"},       {focused, under, WM_MOUSEHWHEEL, "focused"},
+        {focused, form, WM_MOUSEWHEEL, "focused"},        {focused, panel, WM_MOUSEWHEEL, "focused"},
+        {nested, under, WM_MOUSEWHEEL, "nested"},         {focused, focused, WM_MOUSEWHEEL, "focused"},
+        {focused, elsewhere, WM_MOUSEWHEEL, "elsewhere"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.SentTo->Name() + " with the focus on " + c.Focus->Name());
+        c.Focus->SetFocus();
+        ASSERT_EQ(GetFocus(), c.Focus->Handle());
+        log.clear();
+        PostMessageA(c.SentTo->Handle(), c.Msg, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(200, 150));
+        Pump();
+        // A control that does not take the wheel lets its parents see it: the first one counts.
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.front(), c.Reached);
+    }
+    for (TWheelRecorder* r : recorders)
+        delete r;
+}
+
 TEST_F(ApplicationTest, ClosingTheMainFormEndsTheLoop) {
     if (Application->MainForm())
         GTEST_SKIP() << "a main form exists already";

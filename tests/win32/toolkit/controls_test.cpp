@@ -13,6 +13,8 @@
 #include "toolkit/Label.h"
 #include "toolkit/Memo.h"
 
+#include <cstring>
+
 namespace {
 
 using Log = std::vector<std::string>;
@@ -84,6 +86,50 @@ TEST_F(Controls, MemoKeepsLineBreaksAndWrapsAtItsWidth) {
     EXPECT_EQ(memo->LineCount(), 1);
     EXPECT_TRUE(GetWindowLongA(memo->Handle(), GWL_STYLE) & WS_HSCROLL);
     EXPECT_FALSE(memo->WantsTabKey());
+}
+
+// The system edit stops at 30,000 characters unless told otherwise: a longer text pasted or typed
+// was cut short without a word. Without MaxLength there is no limit; with it, it holds.
+TEST_F(Controls, EditsTakeAnyLengthPastedOrTypedUnlessMaxLengthIsSet) {
+    auto putOnClipboard = [](const std::string& text) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+        CloseClipboard();
+    };
+    TCustomEdit* edits[] = {new TEdit(form), new TMemo(form)};
+    for (TCustomEdit* edit : edits)
+        edit->SetParent(form);
+    ShowForm();
+    for (TCustomEdit* edit : edits) {
+        // Lines of words for the memo, as a document has them: under Wine a multi-line edit wraps
+        // a paragraph at a cost that grows with the square of its length.
+        const bool memo = dynamic_cast<TMemo*>(edit) != nullptr;
+        std::string big;
+        while (big.size() < 100000)
+            big += memo ? "Sinoshift pastes and converts long documents whole\r\n" : "whole ";
+        putOnClipboard(big);
+        for (int maxLength : {0, 5}) {
+            SCOPED_TRACE(std::string(memo ? "memo" : "edit") + " MaxLength " + std::to_string(maxLength));
+            edit->SetMaxLength(maxLength);
+            edit->SetText("");
+            edit->PasteFromClipboard();
+            const size_t pasted = maxLength ? maxLength : big.size();
+            EXPECT_EQ(edit->Text().size(), pasted);
+            SendMessageA(edit->Handle(), WM_CHAR, 'y', 1);
+            EXPECT_EQ(edit->Text().size(), maxLength ? pasted : pasted + 1);
+            // Made again, the window keeps the setting and the whole text.
+            const std::string kept = edit->Text();
+            edit->RecreateWnd();
+            EXPECT_EQ(edit->Text(), kept);
+            edit->SetText("");
+            edit->PasteFromClipboard();
+            EXPECT_EQ(edit->Text().size(), pasted);
+        }
+    }
 }
 
 TEST_F(Controls, ComboBoxListsItsItemsAndReportsTheUsersChoice) {
