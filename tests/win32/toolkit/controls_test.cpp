@@ -1,6 +1,7 @@
 // The standard controls: the system-control wrappers report their notifications back as
 // events, a self-painted windowed control holds the mouse and tells entry and exit, labels
 // size themselves to their text, images to their picture.
+#include "tests/win32/Clipboard.h"
 #include "tests/win32/toolkit/ToolkitTestUtil.h"
 
 #include "toolkit/Button.h"
@@ -91,15 +92,6 @@ TEST_F(Controls, MemoKeepsLineBreaksAndWrapsAtItsWidth) {
 // The system edit stops at 30,000 characters unless told otherwise: a longer text pasted or typed
 // was cut short without a word. Without MaxLength there is no limit; with it, it holds.
 TEST_F(Controls, EditsTakeAnyLengthPastedOrTypedUnlessMaxLengthIsSet) {
-    auto putOnClipboard = [](const std::string& text) {
-        ASSERT_TRUE(OpenClipboard(nullptr));
-        EmptyClipboard();
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-        GlobalUnlock(memory);
-        SetClipboardData(CF_TEXT, memory);
-        CloseClipboard();
-    };
     TCustomEdit* edits[] = {new TEdit(form), new TMemo(form)};
     for (TCustomEdit* edit : edits)
         edit->SetParent(form);
@@ -111,7 +103,7 @@ TEST_F(Controls, EditsTakeAnyLengthPastedOrTypedUnlessMaxLengthIsSet) {
         std::string big;
         while (big.size() < 100000)
             big += memo ? "Sinoshift pastes and converts long documents whole\r\n" : "whole ";
-        putOnClipboard(big);
+        PutClipboardText(nullptr, big);
         for (int maxLength : {0, 5}) {
             SCOPED_TRACE(std::string(memo ? "memo" : "edit") + " MaxLength " + std::to_string(maxLength));
             edit->SetMaxLength(maxLength);

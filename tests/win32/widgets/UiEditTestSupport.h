@@ -2,6 +2,7 @@
 // Helpers of the editing pane's Wine tests: a form holding a pane, a log of its notifications and
 // handlers in the order they ran, a recorder in front of the pane's message callback, the theme
 // test switched for one test, and the pixels of a window's frame.
+#include "tests/win32/Clipboard.h"
 #include "tests/win32/Pump.h"
 #include "toolkit/Application.h"
 #include "toolkit/GdiObject.h"
@@ -60,22 +61,6 @@ private:
     static bool No() { return false; }
     TThemeTest previous_;
 };
-
-inline void PutClipboardText(HWND owner, const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-}
-
-inline void EmptyTheClipboard(HWND owner) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    CloseClipboard();
-}
 
 // The colours of a window's pixels along the middle of each side and at the corners, depth pixels
 // in from the outer edge: what the frame shows there.
