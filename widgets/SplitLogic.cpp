@@ -160,24 +160,24 @@ void TSplitDrag::Move(int pointer, int size) {
 void TSplitDrag::Release(TMouseButton button) {
     if (!dragging_ || button != mbLeft)
         return;
+    Finish(true);
+}
+
+void TSplitDrag::Key(unsigned key) {
+    if (!dragging_ || key != kEscape)
+        return;
+    Finish(false);
+}
+
+void TSplitDrag::Finish(bool take) {
     // Out of the drag before the capture goes, so the capture change that follows is no loss.
     dragging_ = false;
     host_.DragCapture(false);
     if (realTime_)
         return;
     host_.DragGhost(lastGhost_);
-    host_.DragTake(lastGhost_);
-    host_.DragRestore(host_.DragPosition());
-}
-
-void TSplitDrag::Key(unsigned key) {
-    if (!dragging_ || key != kEscape)
-        return;
-    dragging_ = false;
-    host_.DragCapture(false);
-    if (realTime_)
-        return;
-    host_.DragGhost(lastGhost_);
+    if (take)
+        host_.DragTake(lastGhost_);
     host_.DragRestore(host_.DragPosition());
 }
 

@@ -97,6 +97,10 @@ public:
     void CaptureLost();
 
 private:
+    // Ends the drag by the user's choice: the outline goes, the capture is given back, the bar takes
+    // the outline's place when take is set, and the restore position follows the bar.
+    void Finish(bool take);
+
     TSplitDragHost& host_;
     bool dragging_ = false;
     bool realTime_ = false;
