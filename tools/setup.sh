@@ -40,6 +40,26 @@ else
     say "setup: packages present"
 fi
 
+# Some kernels run without their 32-bit emulation (the boot option ia32_emulation=off), and Wine's 32-bit
+# loader then fails with "Exec format error". qemu-user runs such programs instead, through a binfmt_misc
+# entry; the wineserver stays native (wine64 brings the 64-bit one, which serves 32-bit prefixes too).
+if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+    say "setup: this kernel runs no 32-bit programs; running them through qemu-user"
+    for p in qemu-user-static wine64; do
+        st=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+        [ "$st" = "install ok installed" ] && continue
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$p" >>"$log" 2>&1 ||
+            die "could not install $p (see $log)"
+    done
+    [ -e /proc/sys/fs/binfmt_misc/register ] ||
+        mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc || die "could not mount binfmt_misc"
+    if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+        printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
+            >/proc/sys/fs/binfmt_misc/register || die "could not register qemu-i386 with binfmt_misc"
+    fi
+    /lib/ld-linux.so.2 --version >/dev/null 2>&1 || die "32-bit programs still do not run"
+fi
+
 # Only now may the shells and Wine use the project's locale.
 use_project_locale || die "the locale $SINOSHIFT_LOCALE is missing although locales-all is installed"
 
