@@ -142,6 +142,25 @@ TEST(PhraseConverter, AnyCutGivesTheWholeResult) {
     }
 }
 
+TEST(PhraseConverter, WindowModesKeepTheTextInCodePage936AndBringItBack) {
+    std::string corpus;
+    const fs::path path = fs::path(SINOSHIFT_SOURCE_DIR) / "tests/data/corpus_large_zh_CN.txt.gz";
+    if (FILE* pipe = popen(("gzip -dc '" + path.string() + "'").c_str(), "r")) {
+        char buffer[65536];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            corpus.append(buffer, n);
+        pclose(pipe);
+    }
+    ASSERT_GT(corpus.size(), 100000u);
+    const std::size_t gbSize = Iconv("GBK", "UTF-8", corpus).size();
+    for (const auto& [there, back] : {std::pair{"s2t", "t2s"}, std::pair{"s2b", "b2s"}}) {
+        const std::string converted = Convert(there, corpus);
+        EXPECT_EQ(Decode(converted).size(), Decode(corpus).size()) << there;
+        EXPECT_EQ(Iconv("GBK", "UTF-8", converted).size(), gbSize) << there;
+        EXPECT_TRUE(Convert(back, converted) == corpus) << there << " then " << back;
+    }
+}
+
 TEST(PhraseConverter, PassesWhatItDoesNotKnow) {
     // emoji, supplementary-plane ideographs, other scripts, controls
     const std::string unknown = "😀👍🏽 𠀀𪚥𰀀 Ωмир ㄅㄆ ｶﾀｶﾅ \t\r\n\x01 ";
