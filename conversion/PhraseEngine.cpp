@@ -11,28 +11,42 @@ constexpr std::uint32_t Unreached = 0xFFFFFFFFu;
 } // namespace
 
 TPhraseConverter::TPhraseConverter(TConversionId id, TSegmentation segmentation)
-    : Lookup(id), Segmentation(segmentation), Cost(Lookup.MaxLength() + 1) {}
+    : Lookup(id), Segmentation(segmentation), Stride(Lookup.MaxLength() + 1) {}
 
 std::size_t TPhraseConverter::Convert(const char32_t* in, std::size_t size, bool atEnd, std::u32string& out) {
     if (Segmentation == TSegmentation::LongestMatch)
         return ConvertLongest(in, size, atEnd, out);
+    // Every code point is mapped on its own into Mapped as the scan passes it; where a phrase starts, the
+    // mapped run up to its block is taken and the block converted instead.
+    if (MappedCapacity < size) {
+        Mapped.reset(new char32_t[size]);
+        MappedCapacity = size;
+    }
+    char32_t* mapped = Mapped.get();
     // A phrase at i decides text up to i + Window; without the end in sight, look no further.
     const std::size_t limit = atEnd ? size : size > Window ? size - Window : 0;
     std::size_t done = 0, i = 0;
     while (i < limit) {
+        const char32_t c = in[i];
+        if (!Lookup.MayStart(c)) {
+            mapped[i++] = Lookup.MapChar(c);
+            continue;
+        }
         const char32_t next = i + 1 < size ? Lookup.Normalize(in[i + 1]) : 0;
-        if (!Lookup.MayStart(Lookup.Normalize(in[i]), next) || !PhraseAt(in, size, i)) {
-            ++i;
+        if (!Lookup.MayStart(Lookup.Normalize(c), next) ||
+            Lookup.LongestPhrase(in + i, std::min<std::size_t>(size - i, PhraseData.MaxKey)).Length == 0) {
+            const char32_t to = Lookup.MapChar(c);
+            mapped[i++] = to != 0 ? to : c;
             continue;
         }
         const TBlock block = FindBlock(in, size, done, i);
-        MapRun(in, done, block.Left, out);
+        out.append(mapped + done, block.Left - done);
         ConvertBlock(in, block, out);
         done = i = block.Right;
     }
     // A block found later starts at most LeftReach before its phrase, which starts at i or after.
     const std::size_t decided = atEnd ? size : std::max(done, i > LeftReach ? i - LeftReach : 0);
-    MapRun(in, done, decided, out);
+    out.append(mapped + done, decided - done);
     return decided;
 }
 
@@ -40,43 +54,31 @@ std::size_t TPhraseConverter::ConvertLongest(const char32_t* in, std::size_t siz
                                              std::u32string& out) {
     const std::size_t maxKey = PhraseData.MaxKey;
     const std::size_t limit = atEnd ? size : size > maxKey ? size - maxKey : 0;
-    char32_t text[64];
     std::size_t i = 0;
     while (i < limit) {
         const char32_t next = i + 1 < size ? Lookup.Normalize(in[i + 1]) : 0;
         if (Lookup.MayStart(Lookup.Normalize(in[i]), next)) {
-            const std::size_t n = std::min(size - i, maxKey);
-            for (std::size_t k = 0; k < n; ++k)
-                text[k] = Lookup.Normalize(in[i + k]);
-            const TPhraseMatch match = Lookup.LongestPhrase(text, n);
+            const TPhraseMatch match = Lookup.LongestPhrase(in + i, std::min(size - i, maxKey));
             if (match.Length > 0) {
                 out.append(match.Value, match.ValueLength);
                 i += match.Length;
                 continue;
             }
         }
-        MapRun(in, i, i + 1, out);
+        const char32_t to = Lookup.MapChar(in[i]);
+        out.push_back(to != 0 ? to : in[i]);
         ++i;
     }
     return i;
 }
 
-bool TPhraseConverter::PhraseAt(const char32_t* in, std::size_t size, std::size_t i) {
-    char32_t text[64];
-    const std::size_t n = std::min<std::size_t>(size - i, PhraseData.MaxKey);
-    for (std::size_t k = 0; k < n; ++k)
-        text[k] = Lookup.Normalize(in[i + k]);
-    return Lookup.LongestPhrase(text, n).Length > 0;
-}
-
 TPhraseConverter::TBlock TPhraseConverter::FindBlock(const char32_t* in, std::size_t size, std::size_t clamp,
                                                      std::size_t at) {
+    Text = in;
     Base = std::max(clamp, at > LeftReach ? at - LeftReach : 0);
-    const std::size_t upper = std::min(size, at + Window);
-    Text.resize(upper - Base);
-    for (std::size_t k = Base; k < upper; ++k)
-        Text[k - Base] = Lookup.Normalize(in[k]);
-    Reaches.assign(upper - Base, 0);
+    Upper = std::min(size, at + Window);
+    Reaches.assign(Upper - Base, 0);
+    Costs.resize((Upper - Base) * Stride);
 
     // Move the left end back while a word crosses it.
     const std::size_t span = Lookup.MaxLength() - 1;
@@ -84,7 +86,7 @@ TPhraseConverter::TBlock TPhraseConverter::FindBlock(const char32_t* in, std::si
     for (bool moved = true; moved;) {
         moved = false;
         for (std::size_t j = std::max(Base, left > span ? left - span : 0); j < left; ++j) {
-            if (Reach(j) > left) {
+            if (j + Lookup.StartLength(in[j]) > left && Reach(j) > left) {
                 left = j;
                 moved = true;
                 break;
@@ -92,7 +94,7 @@ TPhraseConverter::TBlock TPhraseConverter::FindBlock(const char32_t* in, std::si
         }
     }
     // Move the right end on while a word crosses it, up to Window code points in all.
-    const std::size_t cap = std::min(upper, left + Window);
+    const std::size_t cap = std::min(Upper, left + Window);
     std::size_t right = std::min(cap, Reach(at));
     for (std::size_t j = left; j < right; ++j)
         right = std::max(right, std::min(cap, Reach(j)));
@@ -102,7 +104,7 @@ TPhraseConverter::TBlock TPhraseConverter::FindBlock(const char32_t* in, std::si
 std::size_t TPhraseConverter::Reach(std::size_t i) {
     std::size_t& reach = Reaches[i - Base];
     if (reach == 0)
-        reach = i + Lookup.Costs(&Text[i - Base], Text.size() - (i - Base), Cost.data());
+        reach = i + Lookup.Costs(Text + i, Upper - i, &Costs[(i - Base) * Stride]);
     return reach;
 }
 
@@ -113,11 +115,13 @@ void TPhraseConverter::ConvertBlock(const char32_t* in, TBlock block, std::u32st
     From.assign(n + 1, 0);
     Best[0] = 0;
     for (std::size_t p = 0; p < n; ++p) {
-        const std::size_t longest = Lookup.Costs(&Text[block.Left - Base + p], n - p, Cost.data());
+        const std::size_t at = block.Left + p;
+        const std::size_t longest = std::min(Reach(at), block.Right) - at;
+        const std::uint32_t* costs = &Costs[(at - Base) * Stride];
         for (std::size_t length = 1; length <= longest; ++length) {
-            if (Cost[length] == 0xFFFF)
+            if (costs[length] == 0xFFFF)
                 continue;
-            const std::uint32_t cost = Best[p] + Cost[length];
+            const std::uint32_t cost = Best[p] + costs[length];
             if (cost < Best[p + length]) {
                 Best[p + length] = cost;
                 From[p + length] = p;
@@ -125,37 +129,28 @@ void TPhraseConverter::ConvertBlock(const char32_t* in, TBlock block, std::u32st
         }
     }
     // The words from the end back, then converted front to back.
-    std::vector<std::size_t> ends;
+    Ends.clear();
     for (std::size_t q = n; q > 0; q = From[q])
-        ends.push_back(q);
+        Ends.push_back(q);
     std::size_t from = block.Left;
-    for (auto end = ends.rbegin(); end != ends.rend(); ++end) {
+    for (auto end = Ends.rbegin(); end != Ends.rend(); ++end) {
         ConvertSegment(in, from, block.Left + *end, out);
         from = block.Left + *end;
     }
 }
 
-void TPhraseConverter::ConvertSegment(const char32_t* in, std::size_t from, std::size_t to, std::u32string& out) {
+void TPhraseConverter::ConvertSegment(const char32_t* in, std::size_t from, std::size_t to,
+                                      std::u32string& out) {
     // Within one word, the longest phrase at each position.
     while (from < to) {
-        const TPhraseMatch match = Lookup.LongestPhrase(&Text[from - Base], to - from);
+        const TPhraseMatch match = Lookup.LongestPhrase(in + from, to - from);
         if (match.Length > 0) {
             out.append(match.Value, match.ValueLength);
             from += match.Length;
         } else {
-            MapRun(in, from, from + 1, out);
+            const char32_t to = Lookup.MapChar(in[from]);
+            out.push_back(to != 0 ? to : in[from]);
             ++from;
         }
-    }
-}
-
-void TPhraseConverter::MapRun(const char32_t* in, std::size_t from, std::size_t to, std::u32string& out) const {
-    const std::size_t start = out.size();
-    out.resize(start + (to - from));
-    char32_t* target = &out[start];
-    for (std::size_t k = from; k < to; ++k) {
-        const char32_t mapped = Lookup.MapChar(in[k]);
-        // 0: a phrase on its own, which only a block converts; never left for here, but stay whole.
-        *target++ = mapped != 0 ? mapped : in[k];
     }
 }

@@ -12,6 +12,7 @@
 #include "conversion/TextConversion.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,22 +41,25 @@ private:
     };
 
     std::size_t ConvertLongest(const char32_t* in, std::size_t size, bool atEnd, std::u32string& out);
-    bool PhraseAt(const char32_t* in, std::size_t size, std::size_t i);
     TBlock FindBlock(const char32_t* in, std::size_t size, std::size_t clamp, std::size_t at);
     std::size_t Reach(std::size_t i);
     void ConvertBlock(const char32_t* in, TBlock block, std::u32string& out);
     void ConvertSegment(const char32_t* in, std::size_t from, std::size_t to, std::u32string& out);
-    void MapRun(const char32_t* in, std::size_t from, std::size_t to, std::u32string& out) const;
 
     TPhraseLookup Lookup;
     TSegmentation Segmentation;
+    std::size_t Stride; // MaxLength() + 1: one position's costs
 
-    // Work space of one block, kept to spare allocations: the text normalised from Base on, the
-    // furthest end of a word at each position (0: not yet known), and the path costs.
-    std::size_t Base = 0;
-    std::vector<char32_t> Text;
+    // The text mapped character by character, as far as the scan has come (uninitialised memory).
+    std::unique_ptr<char32_t[]> Mapped;
+    std::size_t MappedCapacity = 0;
+
+    // Work space of one block, kept to spare allocations. From Base to Upper: the text, the furthest end
+    // of a word at each position (0: not yet known) and the costs of its words by length.
+    const char32_t* Text = nullptr;
+    std::size_t Base = 0, Upper = 0;
     std::vector<std::size_t> Reaches;
+    std::vector<std::uint32_t> Costs;
     std::vector<std::uint32_t> Best;
-    std::vector<std::size_t> From;
-    std::vector<std::uint32_t> Cost;
+    std::vector<std::size_t> From, Ends;
 };

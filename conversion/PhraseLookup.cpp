@@ -11,7 +11,10 @@ constexpr std::uint32_t PhraseCost = 900;
 
 // The child of node under c in a breadth-first trie, or 0.
 template <class Char>
-std::uint32_t Child(const Char* chars, const std::uint32_t* first, std::uint32_t node, char32_t c) {
+std::uint32_t Child(const Char* chars, const std::uint32_t* first, const std::uint32_t* root,
+                    std::uint32_t node, char32_t c) {
+    if (node == 0 && c - RootFirst < RootEnd - RootFirst)
+        return root[c - RootFirst];
     const Char* begin = chars + first[node];
     const Char* end = chars + first[node + 1];
     const Char* found = std::lower_bound(begin, end, c, [](Char a, char32_t b) { return char32_t(a) < b; });
@@ -59,7 +62,7 @@ TPhraseMatch TPhraseLookup::LongestPhrase(const char32_t* text, std::size_t size
     TPhraseMatch match;
     std::uint32_t node = 0;
     for (std::size_t i = 0; i < size && i < PhraseData.MaxKey; ++i) {
-        node = Child(keys.Char, keys.First, node, text[i]);
+        node = Child(keys.Char, keys.First, keys.Root, node, Normalize(text[i]));
         if (node == 0)
             break;
         for (std::uint32_t v = keys.ValueFirst[node]; v < keys.ValueFirst[node + 1]; ++v) {
@@ -80,8 +83,8 @@ std::size_t TPhraseLookup::Costs(const char32_t* text, std::size_t size, std::ui
     const TWordTrie& words = PhraseData.Words;
     std::uint32_t node = 0;
     for (std::size_t i = 0; i < limit && i < PhraseData.MaxWord; ++i) {
-        const char16_t folded = Fold(text[i]);
-        node = folded ? Child(words.Char, words.First, node, folded) : 0;
+        const char16_t folded = Fold(Normalize(text[i]));
+        node = folded ? Child(words.Char, words.First, words.Root, node, folded) : 0;
         if (node == 0)
             break;
         if (words.Cost[node] != 0xFFFF) {
@@ -92,7 +95,7 @@ std::size_t TPhraseLookup::Costs(const char32_t* text, std::size_t size, std::ui
     const TPhraseKeys& keys = PhraseData.Keys;
     node = 0;
     for (std::size_t i = 0; i < limit && i < PhraseData.MaxKey; ++i) {
-        node = Child(keys.Char, keys.First, node, text[i]);
+        node = Child(keys.Char, keys.First, keys.Root, node, Normalize(text[i]));
         if (node == 0)
             break;
         for (std::uint32_t v = keys.ValueFirst[node]; v < keys.ValueFirst[node + 1]; ++v) {

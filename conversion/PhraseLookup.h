@@ -40,6 +40,9 @@ public:
         return Normalizes && (c - 0xF900u < 0x200u || c - 0x2F800u < 0x220u) ? NormalException(c) : c;
     }
 
+    // Whether a phrase may start with c at all, by one bit; true for every code point beyond the BMP.
+    bool MayStart(char32_t c) const { return c > 0xFFFF || (Conversion.StartBits[c >> 5] >> (c & 31) & 1); }
+
     // Whether a phrase may start with c (c, next normalised): false means surely not.
     bool MayStart(char32_t c, char32_t next) const {
         if (c <= 0xFFFF && !(Conversion.StartBits[c >> 5] >> (c & 31) & 1))
@@ -49,10 +52,13 @@ public:
                Normalize(c) != c;
     }
 
-    // The longest phrase of this conversion at text[0, size) (normalised).
+    // The longest word or phrase that may start with c.
+    std::size_t StartLength(char32_t c) const { return c <= 0xFFFF ? PhraseData.StartLength[c] : MaxLen; }
+
+    // The longest phrase of this conversion at text[0, size).
     TPhraseMatch LongestPhrase(const char32_t* text, std::size_t size) const;
 
-    // The cost of each word and phrase at text[0, size) (normalised) by its length: cost[n] for n = 1 ..
+    // The cost of each word and phrase at text[0, size) by its length: cost[n] for n = 1 ..
     // min(size, MaxLength()); 0xFFFF where none. A phrase that is no word costs PhraseCost; a
     // character that is no word, the data's unknown cost. Returns the longest length with a cost.
     std::size_t Costs(const char32_t* text, std::size_t size, std::uint32_t* cost) const;

@@ -10,8 +10,9 @@
 struct TPhraseKeys {
     const char32_t* Char;
     const std::uint32_t* First;
-    const std::uint32_t* ValueFirst; // node n's values: ValueFirst[n] .. ValueFirst[n + 1] - 1
-    const std::uint16_t* ValueMask;  // the conversions (bit TConversionId) a value belongs to
+    const std::uint32_t* Root;        // the root's child for RootFirst .. RootEnd - 1 (0: none)
+    const std::uint32_t* ValueFirst;  // node n's values: ValueFirst[n] .. ValueFirst[n + 1] - 1
+    const std::uint16_t* ValueMask;   // the conversions (bit TConversionId) a value belongs to
     const std::uint32_t* ValueOffset; // into Pool: the length, then the code points
     const char32_t* Pool;
 };
@@ -20,6 +21,7 @@ struct TPhraseKeys {
 struct TWordTrie {
     const char16_t* Char;
     const std::uint32_t* First;
+    const std::uint32_t* Root;
     const std::uint16_t* Cost;
 };
 
@@ -33,7 +35,7 @@ struct TCharMap {
 };
 
 struct TConversionTables {
-    TCharMap Chars;               // an exception's result 0: the character is a phrase on its own
+    TCharMap Chars;                 // an exception's result 0: the character is a phrase on its own
     const std::uint32_t* StartBits; // BMP code points that start a phrase, or need normalising first
     const std::uint32_t* PairBits;  // hashed first two code points of the phrases
 };
@@ -41,10 +43,11 @@ struct TConversionTables {
 struct TPhraseData {
     TPhraseKeys Keys;
     TWordTrie Words;
+    const std::uint8_t* StartLength; // the longest word or phrase that may start with a BMP code point
     struct {
         const std::uint16_t* PageIndex;
         const std::uint16_t* Pages;
-    } Fold; // Traditional to Simplified, for looking words up
+    } Fold;                 // Traditional to Simplified, for looking words up
     const char32_t* Normal; // sorted (compatibility ideograph, its unified ideograph) pairs
     std::size_t NormalCount;
     TConversionTables Conversions[10];
@@ -54,6 +57,9 @@ struct TPhraseData {
 };
 
 extern const TPhraseData PhraseData;
+
+// The code points whose root step is one load: the common ideographs.
+inline constexpr char32_t RootFirst = 0x3400, RootEnd = 0xA000;
 
 inline constexpr unsigned PairBitsShift = 32 - 18;
 

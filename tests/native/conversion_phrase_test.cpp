@@ -34,7 +34,8 @@ std::u32string Decode(const std::string& utf8) {
 }
 
 std::string Encode(const std::u32string& text) {
-    return Iconv("UTF-8", "UTF-32LE", std::string(reinterpret_cast<const char*>(text.data()), text.size() * 4));
+    return Iconv("UTF-8", "UTF-32LE",
+                 std::string(reinterpret_cast<const char*>(text.data()), text.size() * 4));
 }
 
 TConversionId Id(const std::string& name) {
@@ -88,7 +89,8 @@ TEST(PhraseConverter, MakesAtMostAThirdOfLongestMatchsErrorsOnTheSentenceSet) {
             std::printf("  %s %s -> %s (expected %s)\n", name.c_str(), input.c_str(), words.c_str(),
                         expected.c_str());
     }
-    std::printf("%d sentences: %d wrong by words, %d by longest match\n", sentences, wordErrors, longestErrors);
+    std::printf("%d sentences: %d wrong by words, %d by longest match\n", sentences, wordErrors,
+                longestErrors);
     EXPECT_GE(sentences, 150);
     EXPECT_LE(wordErrors * 3, longestErrors);
 }
@@ -175,11 +177,16 @@ TEST(PhraseConverter, EveryConversionConvertsByItsName) {
     const struct {
         const char *Name, *Input, *Expected;
     } rows[] = {
-        {"s2t", "为了启动，头发", "為了啟動，頭髮"},    {"0", "群体", "群體"},
-        {"t2s", "為了啟動，頭髮", "为了启动，头发"},    {"b2s", "後來", "后来"},
-        {"s2b", "为了启动", "為了啟動"},                {"s2tw", "为了启动，软件", "為了啟動，軟件"},
-        {"tw2s", "為了啟動，軟體", "为了启动，软体"},   {"s2twp", "为了启动，软件", "為了啟動，軟體"},
-        {"tw2sp", "為了啟動，軟體", "为了启动，软件"},  {"s2hk", "为了启动，着数", "為了啓動，着數"},
+        {"s2t", "为了启动，头发", "為了啟動，頭髮"},
+        {"0", "群体", "群體"},
+        {"t2s", "為了啟動，頭髮", "为了启动，头发"},
+        {"b2s", "後來", "后来"},
+        {"s2b", "为了启动", "為了啟動"},
+        {"s2tw", "为了启动，软件", "為了啟動，軟件"},
+        {"tw2s", "為了啟動，軟體", "为了启动，软体"},
+        {"s2twp", "为了启动，软件", "為了啟動，軟體"},
+        {"tw2sp", "為了啟動，軟體", "为了启动，软件"},
+        {"s2hk", "为了启动，着数", "為了啓動，着數"},
         {"hk2s", "為了啓動，着數", "为了启动，着数"},
     };
     for (const auto& row : rows)
