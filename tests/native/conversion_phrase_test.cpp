@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <fstream>
 #include <iconv.h>
 #include <sstream>
@@ -52,6 +53,15 @@ std::string Convert(const std::string& name, const std::string& utf8,
     return Encode(out);
 }
 
+struct TRow {
+    const char *Name, *Input, *Expected;
+};
+
+void ExpectConversions(std::initializer_list<TRow> rows) {
+    for (const TRow& row : rows)
+        EXPECT_EQ(Convert(row.Name, row.Input), row.Expected) << row.Name << " " << row.Input;
+}
+
 // Converts text in pieces of the given size, passing the undecided rest again as a stream does.
 std::u32string ConvertInPieces(TConversionId id, const std::u32string& text, std::size_t piece) {
     TPhraseConverter converter(id);
@@ -96,9 +106,7 @@ TEST(PhraseConverter, MakesAtMostAThirdOfLongestMatchsErrorsOnTheSentenceSet) {
 }
 
 TEST(PhraseConverter, ConvertsTheOneToManyTraps) {
-    const struct {
-        const char *Name, *Input, *Expected;
-    } rows[] = {
+    ExpectConversions({
         // where longest match crosses a word boundary
         {"s2tw", "前头发生了什么事", "前頭發生了什麼事"},
         {"s2tw", "电灯被发明以后", "電燈被發明以後"},
@@ -125,9 +133,7 @@ TEST(PhraseConverter, ConvertsTheOneToManyTraps) {
         {"s2tw", "历史，日历", "歷史，日曆"},
         {"s2twp", "软件，鼠标", "軟體，滑鼠"},
         {"tw2s", "乾隆，乾淨，穿著", "乾隆，干净，穿着"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(Convert(row.Name, row.Input), row.Expected) << row.Name << " " << row.Input;
+    });
 }
 
 TEST(PhraseConverter, AnyCutGivesTheWholeResult) {
@@ -174,9 +180,7 @@ TEST(PhraseConverter, PassesWhatItDoesNotKnow) {
 }
 
 TEST(PhraseConverter, EveryConversionConvertsByItsName) {
-    const struct {
-        const char *Name, *Input, *Expected;
-    } rows[] = {
+    ExpectConversions({
         {"s2t", "为了启动，头发", "為了啟動，頭髮"},
         {"0", "群体", "群體"},
         {"t2s", "為了啟動，頭髮", "为了启动，头发"},
@@ -188,7 +192,5 @@ TEST(PhraseConverter, EveryConversionConvertsByItsName) {
         {"tw2sp", "為了啟動，軟體", "为了启动，软件"},
         {"s2hk", "为了启动，着数", "為了啓動，着數"},
         {"hk2s", "為了啓動，着數", "为了启动，着数"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(Convert(row.Name, row.Input), row.Expected) << row.Name;
+    });
 }
