@@ -31,7 +31,8 @@ public:
     // Code points the conversion does not know (other scripts, emoji) pass through unchanged.
     std::size_t Convert(const char32_t* in, std::size_t size, bool atEnd, std::u32string& out);
 
-    // The most text after a decided point that a decision may read.
+    // The most code points a decision reads past a phrase's start; a block is at most this long and
+    // starts at most half of it before its phrase, so the undecided rest is under 1.5 windows.
     static constexpr std::size_t Window = 64;
 
 private:
