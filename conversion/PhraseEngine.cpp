@@ -1,9 +1,156 @@
 #include "conversion/PhraseEngine.h"
 
-// Placeholder until the phrase tables land: every code point passes through.
-TPhraseConverter::TPhraseConverter(TConversionId id) : Id(id) {}
+#include <algorithm>
 
-std::size_t TPhraseConverter::Convert(const char32_t* in, std::size_t size, bool, std::u32string& out) {
-    out.append(in, size);
-    return size;
+namespace {
+
+// How far before a phrase its block may start: words reach back from it, and words cross those.
+constexpr std::size_t LeftReach = TPhraseConverter::Window / 2;
+constexpr std::uint32_t Unreached = 0xFFFFFFFFu;
+
+} // namespace
+
+TPhraseConverter::TPhraseConverter(TConversionId id, TSegmentation segmentation)
+    : Lookup(id), Segmentation(segmentation), Stride(Lookup.MaxLength() + 1) {}
+
+std::size_t TPhraseConverter::Convert(const char32_t* in, std::size_t size, bool atEnd, std::u32string& out) {
+    if (Segmentation == TSegmentation::LongestMatch)
+        return ConvertLongest(in, size, atEnd, out);
+    // Every code point is mapped on its own into Mapped as the scan passes it; where a phrase starts, the
+    // mapped run up to its block is taken and the block converted instead.
+    if (MappedCapacity < size) {
+        Mapped.reset(new char32_t[size]);
+        MappedCapacity = size;
+    }
+    char32_t* mapped = Mapped.get();
+    // A phrase at i decides text up to i + Window; without the end in sight, look no further.
+    const std::size_t limit = atEnd ? size : size > Window ? size - Window : 0;
+    std::size_t done = 0, i = 0;
+    while (i < limit) {
+        const char32_t c = in[i];
+        if (!Lookup.MayStart(c)) {
+            mapped[i++] = Lookup.MapChar(c);
+            continue;
+        }
+        const char32_t next = i + 1 < size ? Lookup.Normalize(in[i + 1]) : 0;
+        if (!Lookup.MayStart(Lookup.Normalize(c), next) ||
+            Lookup.LongestPhrase(in + i, std::min<std::size_t>(size - i, PhraseData.MaxKey)).Length == 0) {
+            const char32_t to = Lookup.MapChar(c);
+            mapped[i++] = to != 0 ? to : c;
+            continue;
+        }
+        const TBlock block = FindBlock(in, size, done, i);
+        out.append(mapped + done, block.Left - done);
+        ConvertBlock(in, block, out);
+        done = i = block.Right;
+    }
+    // A block found later starts at most LeftReach before its phrase, which starts at i or after.
+    const std::size_t decided = atEnd ? size : std::max(done, i > LeftReach ? i - LeftReach : 0);
+    out.append(mapped + done, decided - done);
+    return decided;
+}
+
+std::size_t TPhraseConverter::ConvertLongest(const char32_t* in, std::size_t size, bool atEnd,
+                                             std::u32string& out) {
+    const std::size_t maxKey = PhraseData.MaxKey;
+    const std::size_t limit = atEnd ? size : size > maxKey ? size - maxKey : 0;
+    std::size_t i = 0;
+    while (i < limit) {
+        const char32_t next = i + 1 < size ? Lookup.Normalize(in[i + 1]) : 0;
+        if (Lookup.MayStart(Lookup.Normalize(in[i]), next)) {
+            const TPhraseMatch match = Lookup.LongestPhrase(in + i, std::min(size - i, maxKey));
+            if (match.Length > 0) {
+                out.append(match.Value, match.ValueLength);
+                i += match.Length;
+                continue;
+            }
+        }
+        const char32_t to = Lookup.MapChar(in[i]);
+        out.push_back(to != 0 ? to : in[i]);
+        ++i;
+    }
+    return i;
+}
+
+TPhraseConverter::TBlock TPhraseConverter::FindBlock(const char32_t* in, std::size_t size, std::size_t clamp,
+                                                     std::size_t at) {
+    Text = in;
+    Base = std::max(clamp, at > LeftReach ? at - LeftReach : 0);
+    Upper = std::min(size, at + Window);
+    Reaches.assign(Upper - Base, 0);
+    Costs.resize((Upper - Base) * Stride);
+
+    // Move the left end back while a word crosses it.
+    const std::size_t span = Lookup.MaxLength() - 1;
+    std::size_t left = at;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (std::size_t j = std::max(Base, left > span ? left - span : 0); j < left; ++j) {
+            if (j + Lookup.StartLength(in[j]) > left && Reach(j) > left) {
+                left = j;
+                moved = true;
+                break;
+            }
+        }
+    }
+    // Move the right end on while a word crosses it, up to Window code points in all.
+    const std::size_t cap = std::min(Upper, left + Window);
+    std::size_t right = std::min(cap, Reach(at));
+    for (std::size_t j = left; j < right; ++j)
+        right = std::max(right, std::min(cap, Reach(j)));
+    return {left, right};
+}
+
+std::size_t TPhraseConverter::Reach(std::size_t i) {
+    std::size_t& reach = Reaches[i - Base];
+    if (reach == 0)
+        reach = i + Lookup.Costs(Text + i, Upper - i, &Costs[(i - Base) * Stride]);
+    return reach;
+}
+
+void TPhraseConverter::ConvertBlock(const char32_t* in, TBlock block, std::u32string& out) {
+    // The cheapest path of words through the block (Viterbi); every character is a word at worst.
+    const std::size_t n = block.Right - block.Left;
+    Best.assign(n + 1, Unreached);
+    From.assign(n + 1, 0);
+    Best[0] = 0;
+    for (std::size_t p = 0; p < n; ++p) {
+        const std::size_t at = block.Left + p;
+        const std::size_t longest = std::min(Reach(at), block.Right) - at;
+        const std::uint32_t* costs = &Costs[(at - Base) * Stride];
+        for (std::size_t length = 1; length <= longest; ++length) {
+            if (costs[length] == 0xFFFF)
+                continue;
+            const std::uint32_t cost = Best[p] + costs[length];
+            if (cost < Best[p + length]) {
+                Best[p + length] = cost;
+                From[p + length] = p;
+            }
+        }
+    }
+    // The words from the end back, then converted front to back.
+    Ends.clear();
+    for (std::size_t q = n; q > 0; q = From[q])
+        Ends.push_back(q);
+    std::size_t from = block.Left;
+    for (auto end = Ends.rbegin(); end != Ends.rend(); ++end) {
+        ConvertSegment(in, from, block.Left + *end, out);
+        from = block.Left + *end;
+    }
+}
+
+void TPhraseConverter::ConvertSegment(const char32_t* in, std::size_t from, std::size_t to,
+                                      std::u32string& out) {
+    // Within one word, the longest phrase at each position.
+    while (from < to) {
+        const TPhraseMatch match = Lookup.LongestPhrase(in + from, to - from);
+        if (match.Length > 0) {
+            out.append(match.Value, match.ValueLength);
+            from += match.Length;
+        } else {
+            const char32_t to = Lookup.MapChar(in[from]);
+            out.push_back(to != 0 ? to : in[from]);
+            ++from;
+        }
+    }
 }

