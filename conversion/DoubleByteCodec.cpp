@@ -50,22 +50,18 @@ void TDoubleByteCodec::Encode(const char32_t* in, std::size_t size, std::string&
     const std::size_t start = out.size();
     out.resize(start + 2 * size);
     char* p = &out[start];
+    // Without branches on the code's length, which real text mixes unpredictably: two bytes are always
+    // written, and the pointer moves by one or two.
     for (std::size_t i = 0; i < size; ++i) {
         const char32_t c = in[i];
-        if (c < 0x80) {
-            *p++ = static_cast<char>(c);
-            continue;
-        }
-        const unsigned code = c < 0x10000 ? EncodeTable[c] : 0;
-        if (code == 0) {
-            *p++ = '?';
-            ++noForm;
-        } else if (code < 0x100) {
-            *p++ = static_cast<char>(code);
-        } else {
-            *p++ = static_cast<char>(code >> 8);
-            *p++ = static_cast<char>(code);
-        }
+        unsigned code = c < 0x10000 ? EncodeTable[c] : 0;
+        const bool none = code == 0 && c != 0;
+        noForm += none;
+        code = none ? '?' : code;
+        const bool pair = code > 0xFF;
+        p[0] = static_cast<char>(pair ? code >> 8 : code);
+        p[1] = static_cast<char>(code);
+        p += 1 + pair;
     }
     out.resize(static_cast<std::size_t>(p - out.data()));
 }

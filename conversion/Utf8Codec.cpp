@@ -68,6 +68,13 @@ TDecodeStep TUtf8Codec::Decode(const unsigned char* in, std::size_t size, bool a
             ++i;
             continue;
         }
+        // The common three-byte form (most of the BMP, every CJK ideograph there) without the table.
+        if (i + 2 < size && b >= 0xE1 && b != 0xED && b <= 0xEF && (in[i + 1] & 0xC0) == 0x80 &&
+            (in[i + 2] & 0xC0) == 0x80) {
+            out[o++] = (b & 0x0F) << 12 | (in[i + 1] & 0x3F) << 6 | (in[i + 2] & 0x3F);
+            i += 3;
+            continue;
+        }
         bool whole;
         const std::size_t n = ValidPrefix(in + i, size - i, whole);
         if (!whole) {
