@@ -1,10 +1,12 @@
 // codecbench GB_FILE UTF8_FILE [--repeat K]
 // The encodings' cost in-process, natively: GB decode, BIG5 encode, UTF-8 decode and encode, and whole
 // stream conversions (GB -> BIG5 as s2b, UTF-8 -> UTF-8 as s2tw) through TStreamConversion in 1 MiB
-// pieces, beside glibc's iconv (GBK -> BIG5 and UTF-8 -> BIG5, skipping what BIG5 lacks, as iconv -c does)
-// on the same bytes in the same run. Prints the median of K runs (default 5) in MB/s of input (10^6 bytes).
+// pieces, and the window's fallback mapping on 1 MB, beside glibc's iconv (GBK -> BIG5 and UTF-8 -> BIG5,
+// skipping what BIG5 lacks, as iconv -c does) on the same bytes in the same run. Prints the median of K runs
+// (default 5) in MB/s of input (10^6 bytes).
 
 #include "conversion/Codec.h"
+#include "conversion/GbPhraseMap.h"
 #include "conversion/TextConversion.h"
 
 #include <algorithm>
@@ -122,6 +124,11 @@ int main(int argc, char** argv) {
         {"decode UTF-8", double(utf8.size()), [&] { DecodeAll(CodecFor(TEncoding::Utf8), utf8, buffer); }},
         {"encode UTF-8 (GB's code points)", double(gb.size()),
          [&] { EncodeAll(CodecFor(TEncoding::Utf8), decoded, out); }},
+        {"window's fallback mapping, 1 MB", 1e6,
+         [&] {
+             std::vector<char> mapped(1000001);
+             MapGbTextPhrases(TChineseForm::Traditional, gb.data(), 1000000, mapped.data(), 1000001);
+         }},
         {"stream s2b GB -> BIG5", double(gb.size()),
          [&] { StreamAll(TConversionId::S2B, TEncoding::Gb, TEncoding::Big5, gb, out); }},
         {"iconv GBK -> BIG5", double(gb.size()), [&] { IconvAll("GBK", gb, out); }},

@@ -1,5 +1,6 @@
 // DetectEncoding (declared in TextConversion.h): UTF-8 when the bytes are well-formed UTF-8, else GB or BIG5,
-// whichever reading gives more of the characters real Chinese text is made of.
+// whichever reading gives more of the characters real Chinese text is made of; GB with four-byte forms is
+// GB18030.
 #include "conversion/CodecTables.h"
 #include "conversion/TextConversion.h"
 #include "conversion/Utf8Codec.h"
@@ -71,6 +72,17 @@ long Score(const std::uint16_t* table, const TCommonCharacters& common, const un
     return score;
 }
 
+// Whether the bytes hold a GB18030 four-byte form (lead, digit, 81-FE, digit), which no other encoding has.
+bool HasFourByteForm(const unsigned char* in, std::size_t size) {
+    for (std::size_t i = 0; i + 3 < size; ++i) {
+        if (in[i] >= 0x81 && in[i] <= 0xFE && in[i + 1] - 0x30u < 10u && in[i + 2] >= 0x81 &&
+            in[i + 2] <= 0xFE && in[i + 3] - 0x30u < 10u)
+            return true;
+        i += in[i] >= 0x81; // a lead byte takes its trail
+    }
+    return false;
+}
+
 // Well-formed UTF-8 up to the end, where a character may be cut.
 bool IsUtf8(const unsigned char* in, std::size_t size) {
     std::size_t i = 0;
@@ -96,6 +108,7 @@ TEncoding DetectEncoding(const char* data, std::size_t size) {
     if (IsUtf8(in, size))
         return TEncoding::Utf8;
     static const std::unique_ptr<TCommonCharacters> common(new TCommonCharacters);
-    return Score(Cp950Decode, *common, in, size) > Score(Cp936Decode, *common, in, size) ? TEncoding::Big5
-                                                                                         : TEncoding::Gb;
+    if (Score(Cp950Decode, *common, in, size) > Score(Cp936Decode, *common, in, size))
+        return TEncoding::Big5;
+    return HasFourByteForm(in, size) ? TEncoding::Gb18030 : TEncoding::Gb;
 }

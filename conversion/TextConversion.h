@@ -55,5 +55,6 @@ private:
     TState* State;
 };
 
-// The encoding of a text from its first bytes (at most 64 KB are read): UTF-8, GB or BIG5.
+// The encoding of a text from its first bytes (at most 64 KB are read): UTF-8 (also for plain ASCII), GB or
+// BIG5, and GB18030 for GB text with four-byte forms.
 TEncoding DetectEncoding(const char* data, std::size_t size);

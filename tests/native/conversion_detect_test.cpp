@@ -78,7 +78,8 @@ TEST(DetectEncoding, ShortAndPlainInputs) {
                  {"plain ASCII\r\n", TEncoding::Utf8},
                  {"\xE4\xB8\xAD\xE6", TEncoding::Utf8}, // a character cut at the end
                  {"\xD6\xD0\xCE\xC4", TEncoding::Gb},   // 中文
-                 {"\xA4\xA4\xA4\xE5", TEncoding::Big5}};
+                 {"\xA4\xA4\xA4\xE5", TEncoding::Big5},
+                 {"\xD6\xD0\x81\x30\x81\x30", TEncoding::Gb18030}};
     for (const Case& c : cases)
         EXPECT_EQ(DetectEncoding(c.In.data(), c.In.size()), c.Expected) << testing::PrintToString(c.In);
 }
