@@ -42,95 +42,40 @@ char32_t TGb18030Codec::CodePointOf(std::uint32_t linear) {
     return linear - run->Linear < run->Count ? run->CodePoint + (linear - run->Linear) : 0;
 }
 
-TDecodeStep TGb18030Codec::Decode(const unsigned char* in, std::size_t size, bool atEnd,
-                                  char32_t* out) const {
-    TDecodeStep step;
-    std::size_t i = 0, o = 0;
-    while (i < size) {
-        const unsigned b = in[i];
-        if (b < 0x80) {
-            out[o++] = b;
-            ++i;
-            continue;
-        }
-        if (b == 0x80 || b == 0xFF) {
-            step.Invalid = 1;
-            break;
-        }
-        if (i + 1 == size) {
-            if (atEnd)
-                step.Invalid = 1;
-            break;
-        }
-        const unsigned second = in[i + 1];
-        if (!IsDigit(second)) {
-            const std::uint16_t pair = Gb18030Decode[256 + ((b - 0x80) << 8 | second)];
-            if (pair == 0) {
-                step.Invalid = second < 0x80 ? 1 : 2;
-                break;
-            }
-            out[o++] = pair;
-            i += 2;
-            continue;
-        }
-        // A four-byte form: lead, digit, 81-FE, digit.
-        const std::size_t have = std::min<std::size_t>(size - i, 4);
-        if ((have > 2 && !IsFourByteThird(in[i + 2])) || (have > 3 && !IsDigit(in[i + 3]))) {
-            step.Invalid = 1;
-            break;
-        }
-        if (have < 4) {
-            if (atEnd)
-                step.Invalid = 1;
-            break;
-        }
-        const std::uint32_t linear =
-            (((b - 0x81) * 10 + (second - 0x30)) * 126 + (in[i + 2] - 0x81)) * 10 + (in[i + 3] - 0x30);
-        const char32_t c = CodePointOf(linear);
-        if (c == 0) {
-            step.Invalid = 4;
-            break;
-        }
-        out[o++] = c;
-        i += 4;
+TGb18030Codec::TGb18030Codec() : TDoubleByteCodec(Gb18030Decode, Gb18030Encode) {}
+
+TDoubleByteCodec::TOtherForm TGb18030Codec::DecodeOther(const unsigned char* in, std::size_t size, bool atEnd,
+                                                        char32_t& c) const {
+    TOtherForm form;
+    if (!IsDigit(in[1]))
+        return form;
+    // A four-byte form: lead, digit, 81-FE, digit.
+    const std::size_t have = std::min<std::size_t>(size, 4);
+    if ((have > 2 && !IsFourByteThird(in[2])) || (have > 3 && !IsDigit(in[3]))) {
+        form.Invalid = 1;
+    } else if (have < 4) {
+        form.Invalid = atEnd ? 1 : 0;
+        form.Cut = !atEnd;
+    } else {
+        c = CodePointOf((((in[0] - 0x81) * 10 + (in[1] - 0x30)) * 126 + (in[2] - 0x81)) * 10 +
+                        (in[3] - 0x30));
+        form.Taken = c != 0 ? 4 : 0;
+        form.Invalid = c != 0 ? 0 : 4;
     }
-    step.Consumed = i;
-    step.Written = o;
-    return step;
+    return form;
 }
 
-void TGb18030Codec::Encode(const char32_t* in, std::size_t size, std::string& out,
-                           std::uint64_t& noForm) const {
-    const std::size_t start = out.size();
-    out.resize(start + 4 * size);
-    auto* p = reinterpret_cast<unsigned char*>(&out[start]);
-    for (std::size_t i = 0; i < size; ++i) {
-        const char32_t c = in[i];
-        if (c < 0x80) {
-            *p++ = static_cast<unsigned char>(c);
-            continue;
-        }
-        const unsigned code = c < 0x10000 ? Gb18030Encode[c] : 0;
-        if (code != 0) {
-            *p++ = static_cast<unsigned char>(code >> 8);
-            *p++ = static_cast<unsigned char>(code);
-            continue;
-        }
-        std::uint32_t linear = c < 0x10000     ? LinearOf(c)
-                               : c <= 0x10FFFF ? SupplementaryLinear + (c - 0x10000)
-                                               : LinearEnd;
-        if (linear == LinearEnd) {
-            *p++ = '?';
-            ++noForm;
-            continue;
-        }
-        p[3] = static_cast<unsigned char>(0x30 + linear % 10);
-        linear /= 10;
-        p[2] = static_cast<unsigned char>(0x81 + linear % 126);
-        linear /= 126;
-        p[1] = static_cast<unsigned char>(0x30 + linear % 10);
-        p[0] = static_cast<unsigned char>(0x81 + linear / 10);
-        p += 4;
-    }
-    out.resize(static_cast<std::size_t>(reinterpret_cast<char*>(p) - out.data()));
+std::size_t TGb18030Codec::EncodeOther(char32_t c, unsigned char* p) const {
+    std::uint32_t linear = c < 0x10000     ? LinearOf(c)
+                           : c <= 0x10FFFF ? SupplementaryLinear + (c - 0x10000)
+                                           : LinearEnd;
+    if (linear == LinearEnd)
+        return 0;
+    p[3] = static_cast<unsigned char>(0x30 + linear % 10);
+    linear /= 10;
+    p[2] = static_cast<unsigned char>(0x81 + linear % 126);
+    linear /= 126;
+    p[1] = static_cast<unsigned char>(0x30 + linear % 10);
+    p[0] = static_cast<unsigned char>(0x81 + linear / 10);
+    return 4;
 }

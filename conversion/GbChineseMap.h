@@ -19,7 +19,7 @@ std::uint16_t MapGbCode(TChineseForm form, std::uint16_t code);
 // - returns 0 and writes nothing when dst is too small or an argument is invalid.
 int MapGbText(TChineseForm form, const char* src, int srcLength, char* dst, int dstCapacity);
 
-// The argument checks of MapGbText's contract, shared by the mappings that keep it: false (the mapping
-// returns 0) for invalid arguments or too small a buffer; else length is the number of bytes the mapping
-// covers and returns, and it writes them unless dstCapacity is 0.
-bool GbMapArguments(const char* src, int srcLength, const char* dst, int dstCapacity, std::size_t& length);
+// The argument checks of MapGbText's contract, shared by the mappings that keep it: sets result to what
+// the mapping returns (0 for invalid arguments or too small a buffer, else the number of bytes it covers),
+// and tells whether it writes them (not when it fails, nor when dstCapacity 0 asks for the size).
+bool GbMapBegin(const char* src, int srcLength, const char* dst, int dstCapacity, int& result);

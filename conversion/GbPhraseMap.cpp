@@ -44,11 +44,10 @@ void ConvertRun(TPhraseConverter& converter, const TRun& run, std::u32string& co
 } // namespace
 
 int MapGbTextPhrases(TChineseForm form, const char* src, int srcLength, char* dst, int dstCapacity) {
-    std::size_t length = 0;
-    if (!GbMapArguments(src, srcLength, dst, dstCapacity, length))
-        return 0;
-    if (dstCapacity == 0)
-        return static_cast<int>(length);
+    int result = 0;
+    if (!GbMapBegin(src, srcLength, dst, dstCapacity, result))
+        return result;
+    const std::size_t length = static_cast<std::size_t>(result);
 
     std::memcpy(dst, src, length);
     TPhraseConverter converter(form == TChineseForm::Traditional ? TConversionId::S2T : TConversionId::T2S);
@@ -79,5 +78,5 @@ int MapGbTextPhrases(TChineseForm form, const char* src, int srcLength, char* ds
     }
     if (!run.Text.empty())
         ConvertRun(converter, run, converted, out);
-    return static_cast<int>(length);
+    return result;
 }
