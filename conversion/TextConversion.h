@@ -33,8 +33,9 @@ struct TConversionCounts {
 };
 
 // Converts a stream of bytes in pieces. Each call converts what it can decide and returns how many
-// input bytes that was; the rest (a character cut by the piece's end, a phrase still undecided) must be
-// passed again at the start of the next call. With atEnd everything is converted. Any cut of the input
+// input bytes it took; the rest (a character cut by the piece's end) must be passed again at the start of
+// the next call. A phrase still undecided is taken and kept until the text after it decides it (a bounded
+// number of characters). With atEnd everything is converted. Any cut of the input
 // into pieces gives the same bytes as the whole. Invalid input becomes "?" (GB, GB18030, BIG5) or U+FFFD
 // (UTF-8); characters the target lacks become "?". A UTF-8 byte-order mark at the start is kept when
 // the output is UTF-8 and dropped otherwise.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -105,4 +107,13 @@ TEST(Codecs, EveryCodeRoundTrips) {
         CodecFor(TEncoding::Gb18030).Encode(&c, 1, bytes, noForm);
         ASSERT_EQ(DecodeAll(TEncoding::Gb18030, bytes), std::u32string(1, c)) << std::hex << c;
     }
+}
+
+// The generator's tables against Wine's own (its NLS files), where Wine is installed.
+TEST(Codecs, TablesEqualWinesCodePages) {
+    if (!std::ifstream("/usr/share/wine/nls/c_936.nls") || !std::ifstream("/usr/share/wine/nls/c_950.nls"))
+        GTEST_SKIP() << "Wine's NLS files are not installed";
+    const std::string command = std::string("python3 '") + SINOSHIFT_SOURCE_DIR +
+                                "/tools/gen_codec_tables.py' --compare-wine >/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
 }
