@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -34,52 +35,46 @@ TEST(DetectEncoding, TellsUtf8GbAndBig5ApartOnRealText) {
                          traditional = Corpus("corpus_large_zh_TW.txt.gz");
     ASSERT_GT(simplified.size(), 100000u);
     ASSERT_GT(traditional.size(), 100000u);
-    struct Class {
-        const char* Name;
-        const std::u32string& Text;
-        TEncoding Encoding;
-    } classes[] = {{"Simplified GB", simplified, TEncoding::Gb},
-                   {"Simplified UTF-8", simplified, TEncoding::Utf8},
-                   {"Traditional BIG5", traditional, TEncoding::Big5},
-                   {"Traditional UTF-8", traditional, TEncoding::Utf8},
-                   {"Traditional GB", traditional, TEncoding::Gb}};
+    const std::tuple<const char*, const std::u32string&, TEncoding> classes[] = {
+        {"Simplified GB", simplified, TEncoding::Gb},
+        {"Simplified UTF-8", simplified, TEncoding::Utf8},
+        {"Traditional BIG5", traditional, TEncoding::Big5},
+        {"Traditional UTF-8", traditional, TEncoding::Utf8},
+        {"Traditional GB", traditional, TEncoding::Gb}};
     const std::size_t sizes[] = {200, 500, 2000, 16384, 65536, 100000};
     constexpr int Slices = 100;
     std::printf("%-18s", "class / bytes");
     for (std::size_t size : sizes)
         std::printf("%9zu", size);
     std::printf("\n");
-    for (const Class& c : classes) {
-        std::printf("%-18s", c.Name);
+    for (const auto& [name, text, encoding] : classes) {
+        std::printf("%-18s", name);
         for (std::size_t size : sizes) {
             int right = 0;
             for (int i = 0; i < Slices; ++i) {
                 // A slice from a character at an even step through the text, cut at exactly size bytes.
-                const std::size_t start = (c.Text.size() - size) * i / Slices;
+                const std::size_t start = (text.size() - size) * i / Slices;
                 std::string bytes;
                 std::uint64_t noForm = 0;
                 for (std::size_t at = start; bytes.size() < size; at += size / 4)
-                    CodecFor(c.Encoding).Encode(c.Text.data() + at, size / 4, bytes, noForm);
+                    CodecFor(encoding).Encode(text.data() + at, size / 4, bytes, noForm);
                 bytes.resize(size);
-                right += DetectEncoding(bytes.data(), bytes.size()) == c.Encoding;
+                right += DetectEncoding(bytes.data(), bytes.size()) == encoding;
             }
             std::printf("%8.1f%%", 100.0 * right / Slices);
-            EXPECT_GE(right, Slices * 99 / 100) << c.Name << ", " << size << " bytes";
+            EXPECT_GE(right, Slices * 99 / 100) << name << ", " << size << " bytes";
         }
         std::printf("\n");
     }
 }
 
 TEST(DetectEncoding, ShortAndPlainInputs) {
-    struct Case {
-        std::string In;
-        TEncoding Expected;
-    } cases[] = {{"", TEncoding::Utf8},
-                 {"plain ASCII\r\n", TEncoding::Utf8},
-                 {"\xE4\xB8\xAD\xE6", TEncoding::Utf8}, // a character cut at the end
-                 {"\xD6\xD0\xCE\xC4", TEncoding::Gb},   // 中文
-                 {"\xA4\xA4\xA4\xE5", TEncoding::Big5},
-                 {"\xD6\xD0\x81\x30\x81\x30", TEncoding::Gb18030}};
-    for (const Case& c : cases)
-        EXPECT_EQ(DetectEncoding(c.In.data(), c.In.size()), c.Expected) << testing::PrintToString(c.In);
+    const std::pair<std::string, TEncoding> cases[] = {{"", TEncoding::Utf8},
+                                                       {"plain ASCII\r\n", TEncoding::Utf8},
+                                                       {"\xE4\xB8\xAD\xE6", TEncoding::Utf8}, // cut
+                                                       {"\xD6\xD0\xCE\xC4", TEncoding::Gb},
+                                                       {"\xA4\xA4\xA4\xE5", TEncoding::Big5},
+                                                       {"\xD6\xD0\x81\x30\x81\x30", TEncoding::Gb18030}};
+    for (const auto& [in, expected] : cases)
+        EXPECT_EQ(DetectEncoding(in.data(), in.size()), expected) << testing::PrintToString(in);
 }
