@@ -29,15 +29,10 @@ std::string ReadFile(const char* path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-double MedianSeconds(int repeat, const std::function<void()>& run) {
-    std::vector<double> times;
-    for (int i = 0; i < repeat; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+double Seconds(const std::function<void()>& run) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // Decodes text piece by piece into one reused buffer; returns the code points.
@@ -136,9 +131,16 @@ int main(int argc, char** argv) {
          [&] { StreamAll(TConversionId::S2TW, TEncoding::Utf8, TEncoding::Utf8, utf8, out); }},
         {"iconv UTF-8 -> BIG5", double(utf8.size()), [&] { IconvAll("UTF-8", utf8, out); }},
     };
+    // Round after round of every row, so a machine busy for a while slows all rows alike.
+    std::vector<std::vector<double>> times(std::size(rows));
+    for (int round = 0; round < repeat; ++round)
+        for (std::size_t i = 0; i < std::size(rows); ++i)
+            times[i].push_back(Seconds(rows[i].Run));
     std::printf("GB %.1f MB, UTF-8 %.1f MB, median of %d runs\n%-34s %10s\n", gb.size() / 1e6,
                 utf8.size() / 1e6, repeat, "", "MB/s");
-    for (const Row& row : rows)
-        std::printf("%-34s %10.1f\n", row.Name, row.Bytes / 1e6 / MedianSeconds(repeat, row.Run));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        std::sort(times[i].begin(), times[i].end());
+        std::printf("%-34s %10.1f\n", rows[i].Name, rows[i].Bytes / 1e6 / times[i][times[i].size() / 2]);
+    }
     return 0;
 }

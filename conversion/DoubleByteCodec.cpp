@@ -2,8 +2,8 @@
 
 #include "conversion/CodecTables.h"
 
-TDoubleByteCodec::TDoubleByteCodec(const std::uint16_t* decode, const std::uint16_t* encode)
-    : DecodeTable(decode), EncodeTable(encode) {}
+TDoubleByteCodec::TDoubleByteCodec(const std::uint16_t* decode, const std::uint16_t* encode, bool otherForms)
+    : DecodeTable(decode), EncodeTable(encode), OtherForms(otherForms) {}
 
 TDecodeStep TDoubleByteCodec::Decode(const unsigned char* in, std::size_t size, bool atEnd,
                                      char32_t* out) const {
@@ -65,7 +65,7 @@ void TDoubleByteCodec::Encode(const char32_t* in, std::size_t size, std::string&
         const char32_t c = in[i];
         unsigned code = c < 0x10000 ? EncodeTable[c] : 0;
         if (code == 0 && c != 0) {
-            const std::size_t written = EncodeOther(c, p);
+            const std::size_t written = OtherForms ? EncodeOther(c, p) : 0;
             if (written != 0) {
                 p += written;
                 continue;

@@ -7,7 +7,8 @@
 
 class TDoubleByteCodec : public TCodec {
 public:
-    TDoubleByteCodec(const std::uint16_t* decode, const std::uint16_t* encode);
+    // otherForms: the encoding has forms beyond the pairs (DecodeOther and EncodeOther are asked).
+    TDoubleByteCodec(const std::uint16_t* decode, const std::uint16_t* encode, bool otherForms = false);
 
     // A lead byte whose pair is no character is one invalid byte when the second is ASCII (decoded next,
     // so a line end is never swallowed), else the two are one invalid sequence.
@@ -29,4 +30,5 @@ protected:
 private:
     const std::uint16_t* DecodeTable;
     const std::uint16_t* EncodeTable;
+    bool OtherForms;
 };

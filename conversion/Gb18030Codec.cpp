@@ -42,7 +42,7 @@ char32_t TGb18030Codec::CodePointOf(std::uint32_t linear) {
     return linear - run->Linear < run->Count ? run->CodePoint + (linear - run->Linear) : 0;
 }
 
-TGb18030Codec::TGb18030Codec() : TDoubleByteCodec(Gb18030Decode, Gb18030Encode) {}
+TGb18030Codec::TGb18030Codec() : TDoubleByteCodec(Gb18030Decode, Gb18030Encode, true) {}
 
 TDoubleByteCodec::TOtherForm TGb18030Codec::DecodeOther(const unsigned char* in, std::size_t size, bool atEnd,
                                                         char32_t& c) const {
