@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The encodings' cost natively, in-process, beside glibc's iconv on the same bytes in the same run:
 #   bash bench/codecs.sh [--repeat K] [--mb N]     (median of K runs, default 5; N MB of GB text, default 100)
-# Builds codecbench in its own Release tree (-O2, no sanitizers: build/bench-native). The text: the zh_CN
-# catalog lines of tests/data/corpus_large_zh_CN.txt.gz repeated to the size, CR LF line ends, as GB bytes
-# and as UTF-8. GB -> BIG5 runs as s2b, UTF-8 -> UTF-8 as s2tw, through the phrase converter of the tree.
+# Times are the thread's processor time, so other work on the machine slows no row. Builds codecbench in
+# its own Release tree (-O2, no sanitizers: build/bench-native). The text: the zh_CN catalog lines of
+# tests/data/corpus_large_zh_CN.txt.gz repeated to the size, CR LF line ends, as GB bytes and as UTF-8. GB -> BIG5 runs as s2b, UTF-8 -> UTF-8 as s2tw, through the phrase converter of the tree.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 repeat=5 mb=100

@@ -49,23 +49,18 @@ TDecodeStep TUtf8Codec::Decode(const unsigned char* in, std::size_t size, bool a
     TDecodeStep step;
     std::size_t i = 0, o = 0;
     while (i < size) {
-        // Runs of ASCII go eight bytes at a time.
-        while (i + 8 <= size) {
-            std::uint64_t word;
-            std::memcpy(&word, in + i, 8);
-            if ((word & 0x8080808080808080ull) != 0)
-                break;
-            for (int k = 0; k < 8; ++k)
-                out[o + k] = in[i + k];
-            i += 8;
-            o += 8;
-        }
-        if (i == size)
-            break;
         const unsigned b = in[i];
         if (b < 0x80) {
-            out[o++] = b;
-            ++i;
+            // Runs of ASCII go eight bytes at a time.
+            for (std::uint64_t word; i + 8 <= size; i += 8, o += 8) {
+                std::memcpy(&word, in + i, 8);
+                if ((word & 0x8080808080808080ull) != 0)
+                    break;
+                for (int k = 0; k < 8; ++k)
+                    out[o + k] = in[i + k];
+            }
+            if (i < size && in[i] < 0x80)
+                out[o++] = in[i++];
             continue;
         }
         // The common three-byte form (most of the BMP, every CJK ideograph there) without the table.
