@@ -36,8 +36,9 @@ struct TConversionCounts {
 // input bytes it took; the rest (a character cut by the piece's end) must be passed again at the start of
 // the next call. A phrase still undecided is taken and kept until the text after it decides it (a bounded
 // number of characters). With atEnd everything is converted. Any cut of the input
-// into pieces gives the same bytes as the whole. Invalid input becomes "?" (GB, GB18030, BIG5) or U+FFFD
-// (UTF-8); characters the target lacks become "?". A UTF-8 byte-order mark at the start is kept when
+// into pieces gives the same bytes as the whole. Invalid input becomes U+FFFD where the target has it
+// (UTF-8, GB18030), "?" elsewhere (GB, BIG5), each invalid sequence one and counted; characters the target
+// lacks become "?" and are counted. A UTF-8 byte-order mark at the start is kept when
 // the output is UTF-8 and dropped otherwise.
 class TStreamConversion {
 public:
