@@ -1,6 +1,6 @@
 #include "conversion/ChineseMapping.h"
 
-#include "conversion/GbChineseMap.h"
+#include "conversion/GbPhraseMap.h"
 
 #include <cstring>
 
@@ -24,9 +24,9 @@ int MapChineseDefault(LCID locale, DWORD flags, const char* src, int srcLength, 
     if (SystemMapsChinese())
         return LCMapStringA(locale, flags, src, srcLength, dst, dstCapacity);
     if ((flags & LCMAP_TRADITIONAL_CHINESE) != 0)
-        return MapGbText(TChineseForm::Traditional, src, srcLength, dst, dstCapacity);
+        return MapGbTextPhrases(TChineseForm::Traditional, src, srcLength, dst, dstCapacity);
     if ((flags & LCMAP_SIMPLIFIED_CHINESE) != 0)
-        return MapGbText(TChineseForm::Simplified, src, srcLength, dst, dstCapacity);
+        return MapGbTextPhrases(TChineseForm::Simplified, src, srcLength, dst, dstCapacity);
     return LCMapStringA(locale, flags, src, srcLength, dst, dstCapacity);
 }
 

@@ -47,18 +47,24 @@ std::uint16_t MapGbCode(TChineseForm form, std::uint16_t code) {
     return InMemoryOrder(TableFor(form).Pair[InMemoryOrder(code)]);
 }
 
-int MapGbText(TChineseForm form, const char* src, int srcLength, char* dst, int dstCapacity) {
+bool GbMapBegin(const char* src, int srcLength, const char* dst, int dstCapacity, int& result) {
+    result = 0;
     if (src == nullptr || srcLength == 0 || srcLength < -1 || dstCapacity < 0 ||
         (dst == nullptr && dstCapacity > 0))
-        return 0;
+        return false;
     const std::size_t length = srcLength == -1 ? std::strlen(src) + 1 : static_cast<std::size_t>(srcLength);
-    if (length > static_cast<std::size_t>(INT_MAX))
-        return 0;
-    if (dstCapacity == 0)
-        return static_cast<int>(length);
-    if (length > static_cast<std::size_t>(dstCapacity))
-        return 0;
+    if (length > static_cast<std::size_t>(INT_MAX) ||
+        (dstCapacity > 0 && length > static_cast<std::size_t>(dstCapacity)))
+        return false;
+    result = static_cast<int>(length);
+    return dstCapacity > 0;
+}
 
+int MapGbText(TChineseForm form, const char* src, int srcLength, char* dst, int dstCapacity) {
+    int result = 0;
+    if (!GbMapBegin(src, srcLength, dst, dstCapacity, result))
+        return result;
+    const std::size_t length = static_cast<std::size_t>(result);
     const std::uint16_t* table = TableFor(form).Pair;
     const auto* in = reinterpret_cast<const unsigned char*>(src);
     auto* out = reinterpret_cast<unsigned char*>(dst);

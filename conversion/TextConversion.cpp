@@ -1,10 +1,9 @@
 #include "conversion/TextConversion.h"
 
-#include <cstring>
-
 namespace {
 
-const char* const ConversionNames[] = {"s2t", "t2s", "b2s", "s2b", "s2tw", "tw2s", "s2twp", "tw2sp", "s2hk", "hk2s"};
+const char* const ConversionNames[] = {"s2t",  "t2s",   "b2s",   "s2b",  "s2tw",
+                                       "tw2s", "s2twp", "tw2sp", "s2hk", "hk2s"};
 const char* const EncodingNames[] = {"gb", "gb18030", "big5", "utf-8"};
 
 } // namespace
@@ -65,28 +64,4 @@ TEncoding DefaultTargetEncoding(TConversionId id) {
     default:
         return TEncoding::Utf8;
     }
-}
-
-// Placeholder until the encodings land: the bytes pass through unchanged.
-struct TStreamConversion::TState {
-    TConversionCounts Counts;
-};
-
-TStreamConversion::TStreamConversion(TConversionId, TEncoding, TEncoding, std::uint64_t) : State(new TState) {}
-
-TStreamConversion::~TStreamConversion() {
-    delete State;
-}
-
-std::size_t TStreamConversion::Convert(const char* in, std::size_t size, bool, std::string& out) {
-    out.append(in, size);
-    return size;
-}
-
-const TConversionCounts& TStreamConversion::Counts() const {
-    return State->Counts;
-}
-
-TEncoding DetectEncoding(const char*, std::size_t) {
-    return TEncoding::Utf8;
 }

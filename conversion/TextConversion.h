@@ -33,11 +33,12 @@ struct TConversionCounts {
 };
 
 // Converts a stream of bytes in pieces. Each call converts what it can decide and returns how many
-// input bytes that was; the rest (a character cut by the piece's end, a phrase still undecided) must be
-// passed again at the start of the next call. With atEnd everything is converted. Any cut of the input
-// into pieces gives the same bytes as the whole. Invalid input becomes "?" (GB, GB18030, BIG5) or U+FFFD
-// (UTF-8); characters the target lacks become "?". A UTF-8 byte-order mark at the start is kept when
-// the output is UTF-8 and dropped otherwise.
+// input bytes it took; the rest (a character cut by the piece's end) must be passed again at the start of
+// the next call. A phrase still undecided is taken and kept until the text after it decides it (a bounded
+// number of characters). With atEnd everything is converted. Any cut of the input into pieces gives the
+// same bytes as the whole. Invalid input becomes U+FFFD where the target has it (UTF-8, GB18030), "?"
+// elsewhere (GB, BIG5), one per invalid sequence, counted; characters the target lacks become "?", counted.
+// A UTF-8 byte-order mark at the start is kept when the output is UTF-8 and dropped otherwise.
 class TStreamConversion {
 public:
     // startOffset: where in the whole input this stream starts (0: at the beginning, where a byte-order
@@ -55,5 +56,6 @@ private:
     TState* State;
 };
 
-// The encoding of a text from its first bytes (at most 64 KB are read): UTF-8, GB or BIG5.
+// The encoding of a text from its first bytes (at most 64 KB are read): UTF-8 (also for plain ASCII), GB or
+// BIG5, and GB18030 for GB text with four-byte forms.
 TEncoding DetectEncoding(const char* data, std::size_t size);

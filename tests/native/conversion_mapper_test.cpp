@@ -1,6 +1,7 @@
 // The program's own Simplified/Traditional mapping under LCMapStringA's contract, natively (sanitizers).
 
 #include "conversion/GbChineseMap.h"
+#include "conversion/GbPhraseMap.h"
 
 #include <gtest/gtest.h>
 
@@ -134,8 +135,9 @@ TEST(GbChineseMapMalformed, LeadByteBeforeANulDoesNotTakeIt) {
 }
 
 // Random bytes with the sanitizers watching: the output never outgrows the input, keeps its length,
-// keeps every byte that is not part of a mapped pair, and fails cleanly one byte short.
-TEST(GbChineseMapRandomized, RandomBytesKeepTheContract) {
+// keeps every byte that is not part of a mapped pair, and fails cleanly one byte short: the character
+// table and the phrase converter behind the same contract alike.
+static void CheckRandomBytes(int (*map)(TChineseForm, const char*, int, char*, int)) {
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> length(1, 48), byte(0, 255), pick(0, 3);
     for (int round = 0; round < 50000; ++round) {
@@ -151,9 +153,9 @@ TEST(GbChineseMapRandomized, RandomBytesKeepTheContract) {
         const TChineseForm form = round % 2 ? TChineseForm::Traditional : TChineseForm::Simplified;
         std::vector<char> out(text.size(), Sentinel);
         if (size > 1) { // capacity 0 would ask for the size
-            ASSERT_EQ(MapGbText(form, text.data(), size, out.data(), size - 1), 0);
+            ASSERT_EQ(map(form, text.data(), size, out.data(), size - 1), 0);
         }
-        ASSERT_EQ(MapGbText(form, text.data(), size, out.data(), size), size);
+        ASSERT_EQ(map(form, text.data(), size, out.data(), size), size);
         for (std::size_t i = 0; i < text.size(); ++i) {
             const unsigned char b = text[i];
             if (b < 0x81 || b == 0xFF) {
@@ -165,9 +167,14 @@ TEST(GbChineseMapRandomized, RandomBytesKeepTheContract) {
         const std::size_t nul = text.find('\0');
         if (nul != std::string::npos && nul > 0) {
             std::vector<char> bounded(nul + 1, Sentinel);
-            ASSERT_EQ(MapGbText(form, text.c_str(), -1, bounded.data(), static_cast<int>(nul + 1)),
+            ASSERT_EQ(map(form, text.c_str(), -1, bounded.data(), static_cast<int>(nul + 1)),
                       static_cast<int>(nul + 1));
             ASSERT_EQ(std::strlen(bounded.data()), nul);
         }
     }
+}
+
+TEST(GbChineseMapRandomized, RandomBytesKeepTheContract) {
+    CheckRandomBytes(MapGbText);
+    CheckRandomBytes(MapGbTextPhrases);
 }

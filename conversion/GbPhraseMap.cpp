@@ -1,0 +1,82 @@
+#include "conversion/GbPhraseMap.h"
+
+#include "conversion/CodecTables.h"
+#include "conversion/PhraseEngine.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// One run of characters: their code points and where each starts in the text.
+struct TRun {
+    std::u32string Text;
+    std::vector<std::size_t> Offsets;
+};
+
+unsigned CodeLength(std::uint16_t code) {
+    return code < 0x100 ? 1 : 2;
+}
+
+// Writes the converted run over its bytes in out, character by character where the form fits.
+void ConvertRun(TPhraseConverter& converter, const TRun& run, std::u32string& converted, unsigned char* out) {
+    converted.clear();
+    converter.Convert(run.Text.data(), run.Text.size(), true, converted);
+    if (converted.size() != run.Text.size())
+        return;
+    for (std::size_t i = 0; i < converted.size(); ++i) {
+        const char32_t c = converted[i];
+        const std::uint16_t code = c < 0x10000 ? Cp936Encode[c] : 0;
+        const unsigned length = CodeLength(Cp936Encode[run.Text[i]]);
+        if (c == run.Text[i] || code == 0 || CodeLength(code) != length)
+            continue;
+        unsigned char* at = out + run.Offsets[i];
+        if (length == 1) {
+            at[0] = static_cast<unsigned char>(code);
+        } else {
+            at[0] = static_cast<unsigned char>(code >> 8);
+            at[1] = static_cast<unsigned char>(code);
+        }
+    }
+}
+
+} // namespace
+
+int MapGbTextPhrases(TChineseForm form, const char* src, int srcLength, char* dst, int dstCapacity) {
+    int result = 0;
+    if (!GbMapBegin(src, srcLength, dst, dstCapacity, result))
+        return result;
+    const std::size_t length = static_cast<std::size_t>(result);
+
+    std::memcpy(dst, src, length);
+    TPhraseConverter converter(form == TChineseForm::Traditional ? TConversionId::S2T : TConversionId::T2S);
+    const auto* in = reinterpret_cast<const unsigned char*>(src);
+    auto* out = reinterpret_cast<unsigned char*>(dst);
+    TRun run;
+    std::u32string converted;
+    // Characters are found as MapGbText finds them: a lead byte takes the next byte, whatever it is; a pair
+    // that is no character, like a lead byte at the end, is copied and ends the run before it.
+    std::size_t i = 0;
+    while (i < length) {
+        const unsigned b = in[i];
+        std::uint16_t c = Cp936Decode[b];
+        std::size_t size = 1;
+        if (c == DecodeLead) {
+            size = i + 1 < length ? 2 : 1;
+            c = size == 2 ? Cp936Decode[256 + ((b - 0x80) << 8 | in[i + 1])] : 0;
+        }
+        if (b < 0x80 || (c != 0 && c != DecodeNone)) {
+            run.Text += static_cast<char32_t>(b < 0x80 ? b : c);
+            run.Offsets.push_back(i);
+        } else if (!run.Text.empty()) {
+            ConvertRun(converter, run, converted, out);
+            run.Text.clear();
+            run.Offsets.clear();
+        }
+        i += size;
+    }
+    if (!run.Text.empty())
+        ConvertRun(converter, run, converted, out);
+    return result;
+}
