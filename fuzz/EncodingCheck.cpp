@@ -56,7 +56,8 @@ std::size_t FirstMalformed(TEncoding encoding, const std::string& text, bool cut
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t left = text.size() - i;
-        const TSequence s = encoding == TEncoding::Utf8 ? Utf8Sequence(p + i, left) : LegacySequence(encoding, p + i, left);
+        const TSequence s =
+            encoding == TEncoding::Utf8 ? Utf8Sequence(p + i, left) : LegacySequence(encoding, p + i, left);
         if (s.Valid == s.Length)
             i += s.Length;
         else if (cutAtEnd && s.Valid == left)

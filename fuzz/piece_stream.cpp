@@ -24,7 +24,9 @@ class TModelFiller : public TUnitFiller {
 public:
     explicit TModelFiller(std::uint32_t seed) : Seed(seed) {}
 
-    bool IsLead(unsigned char b) override { return b >= 0x81 && (Seed & 1 ? b != 0xFF : Mix(Seed ^ b) % 3 == 0); }
+    bool IsLead(unsigned char b) override {
+        return b >= 0x81 && (Seed & 1 ? b != 0xFF : Mix(Seed ^ b) % 3 == 0);
+    }
     TUnitResult Single(unsigned char b) override {
         FUZZ_CHECK(++Fills[b] == 1);
         return Unit(Mix(Seed + b));

@@ -30,7 +30,9 @@ void CheckPlan(TFuzzInput& input) {
     in.stale = flags >> 3 & 1;
     const ShadowRebuildPlan plan = PlanShadowRebuild(in);
     // The image is the form and a margin on every side, as far as an int reaches.
-    const auto extent = [](int32_t form) { return std::min<int64_t>(int64_t{form} + 2 * kShadowMargin, INT_MAX); };
+    const auto extent = [](int32_t form) {
+        return std::min<int64_t>(int64_t{form} + 2 * kShadowMargin, INT_MAX);
+    };
     const bool sizeChanged = in.imageWidth != extent(in.formWidth) || in.imageHeight != extent(in.formHeight);
     FUZZ_CHECK(plan.resize == sizeChanged);
     FUZZ_CHECK(!plan.resize || (plan.width == extent(in.formWidth) && plan.height == extent(in.formHeight)));

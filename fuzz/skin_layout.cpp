@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TFuzzInput input(data, size);
     // Any size the corners and bands fit into, up to the largest int.
     const int32_t width = kSkinMinWidth + static_cast<int32_t>(input.Word() % (INT_MAX - kSkinMinWidth + 1u));
-    const int32_t height = kSkinMinHeight + static_cast<int32_t>(input.Word() % (INT_MAX - kSkinMinHeight + 1u));
+    const int32_t height =
+        kSkinMinHeight + static_cast<int32_t>(input.Word() % (INT_MAX - kSkinMinHeight + 1u));
     const auto pieces = SkinPieces(kSkinWidth, kSkinHeight, width, height);
     int64_t area = 0;
     for (int i = 0; i < kSkinPieceCount; ++i) {
@@ -40,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(area == int64_t{width} * height);
 
     // Painted in memory at a size that stays quick: every pixel comes from the skin.
-    const int32_t paintWidth = kSkinMinWidth + input.Byte() % 200, paintHeight = kSkinMinHeight + input.Byte() % 200;
+    const int32_t paintWidth = kSkinMinWidth + input.Byte() % 200,
+                  paintHeight = kSkinMinHeight + input.Byte() % 200;
     constexpr uint32_t kUnpainted = 0x01020304;
     PixelImage skin(kSkinWidth, kSkinHeight, 0xFF000000);
     PixelImage canvas(paintWidth, paintHeight, kUnpainted);

@@ -57,10 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const TWhole whole = ConvertWhole(id, from, to, text);
     TStreamConversion pieces(id, from, to);
-    const std::string cut =
-        ConvertInPieces(text, cuts, kMaxCarry, [&](const char* in, std::size_t n, bool atEnd, std::string& out) {
-            return pieces.Convert(in, n, atEnd, out);
-        });
+    const std::string cut = ConvertInPieces(text, cuts, kMaxCarry,
+                                            [&](const char* in, std::size_t n, bool atEnd, std::string& out) {
+                                                return pieces.Convert(in, n, atEnd, out);
+                                            });
     FUZZ_CHECK(cut == whole.Bytes);
     FUZZ_CHECK(SameCounts(pieces.Counts(), whole.Counts));
     if (!EncodingsBuilt())

@@ -87,7 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 // Backspace takes one character, and what is left still names an entry: never a beep.
                 const std::size_t cut = before.size() - search.Prefix().size();
                 FUZZ_CHECK(before.compare(0, search.Prefix().size(), search.Prefix()) == 0);
-                FUZZ_CHECK(cut == 1 || (cut == 2 && list.IsLeadByte(static_cast<unsigned char>(before[before.size() - 2]))));
+                FUZZ_CHECK(
+                    cut == 1 ||
+                    (cut == 2 && list.IsLeadByte(static_cast<unsigned char>(before[before.size() - 2]))));
                 FUZZ_CHECK(list.Beeps == beeps);
             } else if (value != 8 && value != 27) {
                 FUZZ_CHECK(after == TComboTypeAhead::TAfter::System && search.Prefix() == before);

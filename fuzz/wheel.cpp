@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int step = delta & INT_MAX;
         const int moved = WheelStepTopIndex(top, step, towardUser);
         FUZZ_CHECK(moved >= 0);
-        FUZZ_CHECK(moved == (towardUser ? std::min<long long>(0LL + top + step, INT_MAX) : std::max(top - step, 0)));
+        FUZZ_CHECK(moved ==
+                   (towardUser ? std::min<long long>(0LL + top + step, INT_MAX) : std::max(top - step, 0)));
     }
     return 0;
 }
