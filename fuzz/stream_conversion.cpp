@@ -70,6 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(WellFormedOutput(to, whole.Bytes));
     FUZZ_CHECK((whole.Counts.Invalid == 0) == (whole.Counts.FirstInvalidOffset == UINT64_MAX));
     FUZZ_CHECK(whole.Counts.Invalid == 0 || whole.Counts.FirstInvalidOffset < text.size());
+    // UTF-8 and GB18030 have a code for every character.
+    if (to == TEncoding::Utf8 || to == TEncoding::Gb18030)
+        FUZZ_CHECK(whole.Counts.NoForm == 0);
     const std::size_t malformed = FirstMalformed(from, text);
     if (from == TEncoding::Utf8)
         FUZZ_CHECK(whole.Counts.FirstInvalidOffset == (malformed == kNoMalformed ? UINT64_MAX : malformed));
