@@ -41,9 +41,9 @@ constexpr ShadowPoint ShadowOrigin(int32_t x, int32_t y, int32_t offset) {
     return {x - kShadowMargin + offset, y - kShadowMargin + offset};
 }
 
-// The image size for a form's outer size.
+// The image size for a form's outer size; a size near the int limit stops there.
 constexpr int32_t ShadowExtent(int32_t formExtent) {
-    return formExtent + 2 * kShadowMargin;
+    return formExtent > INT32_MAX - 2 * kShadowMargin ? INT32_MAX : formExtent + 2 * kShadowMargin;
 }
 
 // Where the form's position-changed message leaves the form: the message's own position unless it says

@@ -28,5 +28,19 @@ run_logged "win32 configure" "$SINOSHIFT_BUILD/win32-configure.log" \
 run_logged "win32 build" "$SINOSHIFT_BUILD/win32-build.log" \
     cmake --build "$SINOSHIFT_BUILD/win32" -j2
 
-# One CTest over both trees, so the run ends with one summary.
-printf 'subdirs("native" "win32")\n' >"$SINOSHIFT_BUILD/CTestTestfile.cmake"
+# The fuzz targets, to run over their corpora, beside the native tree: only where clang builds them, so a
+# gcc-only machine still tests the rest.
+if [ "${SINOSHIFT_SKIP_NATIVE:-0}" != 1 ]; then
+    if fuzz_toolchain_ready; then
+        say "build: fuzz tree"
+        build_fuzz_tree || die "fuzz build failed (full output in $SINOSHIFT_BUILD/fuzz-build.log)"
+    else
+        say "build: no clang with libFuzzer here, so no fuzz tree"
+        rm -f "$SINOSHIFT_BUILD/fuzz/CTestTestfile.cmake"
+    fi
+fi
+
+# One CTest over all trees, so the run ends with one summary.
+trees='"native" "win32"'
+[ -f "$SINOSHIFT_BUILD/fuzz/CTestTestfile.cmake" ] && trees+=' "fuzz"'
+printf 'subdirs(%s)\n' "$trees" >"$SINOSHIFT_BUILD/CTestTestfile.cmake"

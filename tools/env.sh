@@ -86,3 +86,20 @@ stop_private_display() {
     [ -n "${SINOSHIFT_XVFB_PID:-}" ] && kill "$SINOSHIFT_XVFB_PID" 2>/dev/null
     wait 2>/dev/null || true
 }
+
+# Whether clang can build libFuzzer targets under the sanitizers here (setup installs what it needs).
+fuzz_toolchain_ready() {
+    command -v clang++ >/dev/null 2>&1 || return 1
+    printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' |
+        clang++ -x c++ -fsanitize=fuzzer,address,undefined - -o /dev/null >/dev/null 2>&1
+}
+
+# Configures and builds the fuzz tree (build/fuzz: clang, libFuzzer, the sanitizers) and its targets only;
+# the output goes to $SINOSHIFT_BUILD/fuzz-build.log.
+build_fuzz_tree() {
+    local log=$SINOSHIFT_BUILD/fuzz-build.log
+    mkdir -p "$SINOSHIFT_BUILD"
+    { CC=clang CXX=clang++ cmake -S "$SINOSHIFT_ROOT" -B "$SINOSHIFT_BUILD/fuzz" -DSINOSHIFT_FUZZ=ON \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo && cmake --build "$SINOSHIFT_BUILD/fuzz" --target fuzzers -j2; } \
+        >"$log" 2>&1 || { tail -n 60 "$log" >&2; return 1; }
+}

@@ -6,6 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 packages=(
     cmake g++ make python3 git
+    clang libfuzzer-14-dev libclang-rt-14-dev
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     googletest
     wine wine32:i386 libxfixes3:i386

@@ -1,10 +1,12 @@
 #include "widgets/ComboWheel.h"
 
+#include <climits>
+
 int TWheelAccumulator::Add(int delta) {
-    int total = remainder_ + delta;
-    // Division toward zero keeps the remainder's sign.
-    remainder_ = total % Notch;
-    return total / Notch;
+    // Wide enough for any delta on top of the remainder; division toward zero keeps the remainder's sign.
+    const long long total = static_cast<long long>(remainder_) + delta;
+    remainder_ = static_cast<int>(total % Notch);
+    return static_cast<int>(total / Notch);
 }
 
 TWheelSelection WheelStepSelection(int selected, bool towardUser) {
@@ -16,7 +18,8 @@ TWheelSelection WheelStepSelection(int selected, bool towardUser) {
 }
 
 int WheelStepTopIndex(int topIndex, int lines, bool towardUser) {
-    if (towardUser)
-        return topIndex + lines;
-    return topIndex - lines < 0 ? 0 : topIndex - lines;
+    // A huge wheel setting stops at the ends of the int range instead of wrapping around.
+    const long long top =
+        towardUser ? static_cast<long long>(topIndex) + lines : static_cast<long long>(topIndex) - lines;
+    return top < 0 ? 0 : top > INT_MAX ? INT_MAX : static_cast<int>(top);
 }

@@ -23,5 +23,5 @@ struct TWheelSelection {
 TWheelSelection WheelStepSelection(int selected, bool towardUser);
 
 // One step of the open list: its new first visible entry, moved by the system's wheel lines and
-// never above the first entry.
+// never above the first entry (nor past the largest int).
 int WheelStepTopIndex(int topIndex, int lines, bool towardUser);

@@ -3,6 +3,9 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/ThemeServices.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 // The search timer's id on the list's own window (the system list sets none there).
@@ -166,7 +169,7 @@ void TUiCustomComboBox::HandleWheel(TMessage& message) {
     UINT lines = 3;
     SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
     // A page-wise wheel setting scrolls the open list by what it shows.
-    int step = lines == WHEEL_PAGESCROLL ? DropDownCount() : static_cast<int>(lines);
+    int step = lines == WHEEL_PAGESCROLL ? DropDownCount() : static_cast<int>(std::min<UINT>(lines, INT_MAX));
     for (; steps != 0; steps += steps < 0 ? 1 : -1) {
         bool towardUser = steps < 0;
         HWND hwnd = Handle();

@@ -113,6 +113,7 @@ TEST(ChromeShadowLogic, PlacementAndVisibility) {
     EXPECT_EQ(ShadowOrigin(100, 50, 0).y, 34);
     EXPECT_EQ(ShadowOrigin(-5, 0, 3).x, -18);
     EXPECT_EQ(ShadowExtent(713), 745);
+    EXPECT_EQ(ShadowExtent(INT32_MAX - 1), INT32_MAX);
 
     EXPECT_EQ(FormPosition(kPosNoMove | kPosNoSize, 1, 2, 30, 40).x, 30);
     EXPECT_EQ(FormPosition(kPosNoSize, 1, 2, 30, 40).y, 2);

@@ -8,6 +8,7 @@
 
 #include <strings.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -145,7 +146,8 @@ TEST(ComboWheel, RemainderCarriesWithItsSignAndStepsMoveTheList) {
                   {{-300}, {-2}, -60},
                   {{100, -100}, {0, 0}, 0},
                   {{90, 90, 90}, {0, 1, 1}, 30},
-                  {{-130, 20}, {-1, 0}, 10}};
+                  {{-130, 20}, {-1, 0}, 10},
+                  {{119, INT_MAX}, {0, 17895698}, 6}};
     for (const auto& c : wheels) {
         TWheelAccumulator wheel;
         std::vector<int> steps;
@@ -167,6 +169,7 @@ TEST(ComboWheel, RemainderCarriesWithItsSignAndStepsMoveTheList) {
     EXPECT_EQ(3, WheelStepTopIndex(0, 3, true));
     EXPECT_EQ(0, WheelStepTopIndex(2, 3, false));
     EXPECT_EQ(4, WheelStepTopIndex(5, 1, false));
+    EXPECT_EQ(INT_MAX, WheelStepTopIndex(INT_MAX - 1, 3, true));
 }
 
 } // namespace
