@@ -64,7 +64,8 @@ std::string CheckCombination(const TCliOptions& o, bool sourceNamed, bool target
     if (o.InPlace && o.Inputs.empty())
         return "'--in-place' needs files or '-r FOLDER'";
     if (many && !o.InPlace && o.Output.empty())
-        return o.Recursive ? "'-r' needs '-o FOLDER' or '--in-place'" : "several inputs need '-o FOLDER' or '--in-place'";
+        return o.Recursive ? "'-r' needs '-o FOLDER' or '--in-place'"
+                           : "several inputs need '-o FOLDER' or '--in-place'";
     if (many && o.Output == "-")
         return "several inputs cannot go to standard output '-'";
     if (o.Recursive && o.Inputs.empty())

@@ -10,8 +10,8 @@ constexpr std::chrono::milliseconds Delay(500), Step(100);
 } // namespace
 
 TProgressMeter::TProgressMeter(TDrawFn draw, std::uint64_t totalBytes, std::uint64_t totalFiles)
-    : Draw(std::move(draw)), TotalBytes(totalBytes), TotalFiles(totalFiles), Start(std::chrono::steady_clock::now()),
-      Thread([this] { Run(); }) {}
+    : Draw(std::move(draw)), TotalBytes(totalBytes), TotalFiles(totalFiles),
+      Start(std::chrono::steady_clock::now()), Thread([this] { Run(); }) {}
 
 TProgressMeter::~TProgressMeter() {
     Stop();
