@@ -7,7 +7,8 @@
 TEST(CliOptions, AcceptedForms) {
     using V = std::vector<std::string>;
     const TCliAction C = TCliAction::Convert;
-    const TEncoding gb = TEncoding::Gb, big5 = TEncoding::Big5, u8 = TEncoding::Utf8, g18 = TEncoding::Gb18030;
+    const TEncoding gb = TEncoding::Gb, big5 = TEncoding::Big5, u8 = TEncoding::Utf8,
+                    g18 = TEncoding::Gb18030;
     struct TCase {
         V Args;
         TCliAction Action;
@@ -39,8 +40,12 @@ TEST(CliOptions, AcceptedForms) {
         const TCliOptions o = ParseCliArguments(c.Args);
         const std::string line = ::testing::PrintToString(c.Args) + " " + o.Error;
         std::string flags;
-        for (auto [set, letter] : {std::pair{o.OutputIsFolder, 'F'}, {o.DetectSource, 'A'}, {o.Recursive, 'R'},
-                                   {o.InPlace, 'I'}, {o.Strict, 'S'}, {o.Quiet, 'Q'}})
+        for (auto [set, letter] : {std::pair{o.OutputIsFolder, 'F'},
+                                   {o.DetectSource, 'A'},
+                                   {o.Recursive, 'R'},
+                                   {o.InPlace, 'I'},
+                                   {o.Strict, 'S'},
+                                   {o.Quiet, 'Q'}})
             flags += set ? std::string(1, letter) : "";
         EXPECT_EQ(o.Action, c.Action) << line;
         EXPECT_EQ(o.Inputs, c.Inputs) << line;

@@ -56,7 +56,8 @@ TEST(CliPieceStream, EverySegmentSizeAndThreadCountGivesTheWholeConversion) {
                         return at += n, n;
                     },
                     [&](const char* data, std::size_t size) { out.append(data, size); }, tuning);
-                const std::string where = "threads " + std::to_string(threads) + ", segment " + std::to_string(segment);
+                const std::string where =
+                    "threads " + std::to_string(threads) + ", segment " + std::to_string(segment);
                 ASSERT_EQ(out, expected) << where;
                 EXPECT_EQ(counts.Invalid, expectedCounts.Invalid) << where;
                 EXPECT_EQ(counts.NoForm, expectedCounts.NoForm) << where;
@@ -77,7 +78,8 @@ TEST(CliReport, Lines) {
         slow{1000000, 200000000, 0, 1, 1.0};
     const std::pair<std::string, const char*> cases[] = {
         {LossLine(none, TEncoding::Gb, TEncoding::Big5), ""},
-        {LossLine(noForm, TEncoding::Gb, TEncoding::Big5), "1 character has no form in BIG5; it was replaced"},
+        {LossLine(noForm, TEncoding::Gb, TEncoding::Big5),
+         "1 character has no form in BIG5; it was replaced"},
         {LossLine(both, TEncoding::Utf8, TEncoding::Gb),
          "5 characters have no form in GB and 2 byte sequences were not valid UTF-8 (the first at byte 17); "
          "they were replaced"},
