@@ -103,8 +103,9 @@ std::vector<TJob> PlanBatch(const TCliOptions& options, bool outputIsFolder, TRu
     const std::string skip = outputIsFolder ? options.Output : std::string();
     for (const std::string& input : options.Inputs) {
         if (!IsFolder(input)) {
-            TJob job{input, OutputPathFor(options, outputIsFolder, input, ""), true, outputIsFolder};
-            jobs.push_back(job);
+            // One named file converts as it is, NULs and all, in place too.
+            jobs.push_back({input, OutputPathFor(options, outputIsFolder, input, ""), options.Inputs.size() > 1,
+                            outputIsFolder});
             continue;
         }
         if (!options.Recursive) {
