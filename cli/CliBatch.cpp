@@ -35,6 +35,7 @@ struct TRunContext {
     TWorkerPool* Pool;
     TProgressMeter* Meter;
     bool Batch;
+    std::size_t InFlight; // per file: drivers converting large files at once share the memory
 };
 
 std::string Parent(const std::string& path) {
@@ -73,6 +74,7 @@ TOutcome ConvertJob(const TJob& job, const TRunContext& run, TConversionCounts& 
         };
         TStreamTuning tuning;
         tuning.BytesDone = run.Meter != nullptr ? &run.Meter->Bytes : nullptr;
+        tuning.InFlight = run.InFlight;
         counts = ConvertStream(
             spec, run.Pool, read, [&](const char* data, std::size_t size) { output.Write(data, size); },
             tuning);
@@ -104,8 +106,8 @@ std::vector<TJob> PlanBatch(const TCliOptions& options, bool outputIsFolder, TRu
     for (const std::string& input : options.Inputs) {
         if (!IsFolder(input)) {
             // One named file converts as it is, NULs and all, in place too.
-            jobs.push_back({input, OutputPathFor(options, outputIsFolder, input, ""), options.Inputs.size() > 1,
-                            outputIsFolder});
+            jobs.push_back({input, OutputPathFor(options, outputIsFolder, input, ""),
+                            options.Inputs.size() > 1, outputIsFolder});
             continue;
         }
         if (!options.Recursive) {
@@ -182,7 +184,9 @@ int RunConversion(const TCliOptions& options) {
     std::unique_ptr<TProgressMeter> meter;
     if (!options.Quiet && StandardErrorIsTerminal())
         meter.reset(new TProgressMeter(ShowStatus, totalBytes, jobs.size()));
-    const TRunContext run{options, pool.get(), meter.get(), batch};
+    const std::size_t drivers = std::max<std::size_t>(1, std::min<std::size_t>(threads, jobs.size()));
+    const TRunContext run{options, pool.get(), meter.get(), batch,
+                          std::max<std::size_t>(2, 2 * threads / drivers)};
 
     // Each driver thread takes the next file and does its reading and writing; the pool converts.
     std::mutex tallyLock;
@@ -208,11 +212,11 @@ int RunConversion(const TCliOptions& options) {
                 ++meter->Files;
         }
     };
-    std::vector<std::thread> drivers;
-    for (std::size_t i = 1; i < std::min<std::size_t>(threads, jobs.size()); ++i)
-        drivers.emplace_back(drive);
+    std::vector<std::thread> others;
+    for (std::size_t i = 1; i < drivers; ++i)
+        others.emplace_back(drive);
     drive();
-    for (std::thread& driver : drivers)
+    for (std::thread& driver : others)
         driver.join();
     if (meter)
         meter->Stop();

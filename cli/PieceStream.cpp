@@ -94,7 +94,9 @@ private:
             ConvertSegment(Spec, target);
         InFlight.push_back(std::move(segment));
         // Two segments per thread keep every thread busy while the oldest is written.
-        const std::size_t limit = Pool != nullptr ? 2 * Pool->Size() : 0;
+        const std::size_t limit = Pool == nullptr       ? 0
+                                  : Tuning.InFlight > 0 ? Tuning.InFlight
+                                                        : 2 * Pool->Size();
         while (InFlight.size() > limit)
             WriteFront();
     }

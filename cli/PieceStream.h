@@ -27,6 +27,7 @@ struct TStreamTuning {
     std::size_t SegmentSize = 4 << 20;
     std::size_t MaxSegment = 64 << 20;
     std::atomic<std::uint64_t>* BytesDone = nullptr; // input bytes written out so far, for progress
+    std::size_t InFlight = 0; // segments converting or waiting to be written; 0: two per pool thread
 };
 
 // pool null: everything on the calling thread. The counts are the whole stream's.
