@@ -69,9 +69,12 @@ bool HandToX(const std::string& utf8) {
         file.Write(utf8.data(), utf8.size());
         file.Commit();
         const std::string unix = UnixPath(name);
-        // xclip reads the file, then leaves a copy of itself serving the selection.
-        handed = !unix.empty() &&
-                 RunUnixProgram({"xclip", "-selection", "clipboard", "-t", "UTF8_STRING", "-i", unix});
+        // xclip reads the file, then leaves a copy of itself serving the selection; that copy must not
+        // hold our standard streams open, or a caller reading them would wait until the next copy.
+        handed =
+            !unix.empty() &&
+            RunUnixProgram({"/bin/sh", "-c",
+                            "exec xclip -selection clipboard -i \"$0\" </dev/null >/dev/null 2>&1", unix});
     }
     DeleteFileW(name);
     return handed;
