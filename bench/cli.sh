@@ -7,8 +7,7 @@
 # as bench/run.sh makes it. s2t and s2b take that GB text, t2s takes s2t's output and b2s s2b's; OpenCC
 # takes the same text as UTF-8. Every figure is MB (10^6 bytes) of GB text per second.
 # End to end: whole runs from file to file, process start included (the command line through its Linux
-# wrapper, so Wine's start counts too). Core: the command line's conversion in-process (clibench), with
-# its first pass, which fills the table, and the best later pass.
+# wrapper, so Wine's start counts too). The conversion in-process, on one thread and on all: bench/clicores.sh.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../tools/env.sh"
 
@@ -17,8 +16,6 @@ repeat=3
 
 SINOSHIFT_SKIP_NATIVE=1 bash "$SINOSHIFT_ROOT/tools/build.sh" >/dev/null
 cli=$SINOSHIFT_ROOT/tools/sinoshift-cli
-clibench=$SINOSHIFT_BUILD/win32/bin/clibench.exe
-[ -f "$clibench" ] || die "clibench.exe was not built"
 command -v iconv >/dev/null || die "iconv is missing"
 command -v opencc >/dev/null || die "opencc is missing"
 
@@ -101,17 +98,5 @@ for size in 10000000 200000000; do
     done
     printf "$row" "iconv -f GBK -t BIG5" "$iconv_rate" "1.00" "$(ratio "$iconv_rate" "$opencc_rate")"
     printf "$row" "opencc -c s2t.json" "$opencc_rate" "$(ratio "$opencc_rate" "$iconv_rate")" "1.00"
-    if [ "$size" -le 10000000 ]; then
-        printf "$row" "core in-process (first / best)" "MB/s" "/ iconv" ""
-        for mode in s2t t2s b2s s2b; do
-            line=$(wine "$clibench" --mode "${number[$mode]}" --in "${input[$mode]}" --repeat "$repeat" | tr -d '\r')
-            in_bytes=$(stat -c %s "${input[$mode]}")
-            first=$(sed -n 's/.*first pass [0-9.]* ms, \([0-9.]*\) MB\/s.*/\1/p' <<<"$line" |
-                awk -v i="$in_bytes" -v g="$bytes" '{ printf "%.1f", $1 * g / i }')
-            best=$(sed -n 's/.*best of [0-9]*: [0-9.]* ms, \([0-9.]*\) MB\/s.*/\1/p' <<<"$line" |
-                awk -v i="$in_bytes" -v g="$bytes" '{ printf "%.1f", $1 * g / i }')
-            printf "$row" "sinoshift-cli core $mode" "$first / $best" "$(ratio "$first" "$iconv_rate") / $(ratio "$best" "$iconv_rate")" ""
-        done
-    fi
     rm -f "$base".* "$work"/*.out
 done

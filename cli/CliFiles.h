@@ -1,11 +1,13 @@
 #pragma once
 // The command line's input and output: a named file or the standard stream, read and written as bytes
-// with no translation. A named output is written to a temporary file beside it and renamed over it only
-// when complete, so it never holds half a conversion.
+// with no translation, names in UTF-8 opened through the system's wide-character calls so that every
+// name works. A named output is written to a temporary file beside it, created no more open than the
+// file it replaces (or, for a new file, the input it comes from), and renamed over it only when complete.
 
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -19,28 +21,37 @@ public:
 // "cannot <verb> 'name': reason", from the system's error code.
 std::string DescribeFileError(const char* verb, const std::string& name, DWORD error);
 
+bool IsFolder(const std::string& path);
+// Creates the folder and any missing parents; throws TCliError naming it.
+void MakeFolders(const std::string& path);
+
 class TCliInput {
 public:
-    explicit TCliInput(const std::string& path); // "-": standard input
+    explicit TCliInput(const std::string& path); // empty: standard input
     ~TCliInput();
     TCliInput(const TCliInput&) = delete;
     TCliInput& operator=(const TCliInput&) = delete;
 
     // Up to size bytes; 0 at the end.
     std::size_t Read(char* data, std::size_t size);
+    // Fills size bytes unless the input ends first; returns how many.
+    std::size_t ReadFully(char* data, std::size_t size);
+    std::uint64_t Size() const; // 0 for a stream
     // Lets go of a named input, so the output may replace it.
     void Close();
 
 private:
-    std::string Name;
+    std::string Name; // as messages show it
     HANDLE Handle;
     bool Owned;
 };
 
 class TCliOutput {
 public:
-    explicit TCliOutput(const std::string& path); // "-": standard output
-    ~TCliOutput();                                // without Commit, the temporary file goes
+    // path empty: standard output. model: the file whose permissions a new output takes (empty: the
+    // system's default); an existing output keeps its own.
+    TCliOutput(const std::string& path, const std::string& model);
+    ~TCliOutput(); // without Commit, the temporary file goes
     TCliOutput(const TCliOutput&) = delete;
     TCliOutput& operator=(const TCliOutput&) = delete;
 
@@ -52,8 +63,7 @@ public:
 private:
     void Discard();
 
-    std::string Path;
+    std::wstring Path, Temporary;
     std::string Name; // as messages show it
-    std::string Temporary;
     HANDLE Handle;
 };

@@ -1,26 +1,36 @@
 #pragma once
-// The command line's arguments: sinoshift-cli MODE [INPUT] [-o OUTPUT] [--strict], --help, --version.
-// Portable: no windows.h.
+// The command line's arguments:
+//   sinoshift-cli CONVERSION [INPUT] [-o OUTPUT] [--from ENC] [--to ENC] [--strict]
+//   sinoshift-cli CONVERSION FILE... -o FOLDER | -r FOLDER... -o FOLDER | FILE... --in-place
+//   sinoshift-cli CONVERSION --clipboard
+// with -j N, --quiet, --help and --version. Portable: no windows.h.
+
+#include "conversion/TextConversion.h"
 
 #include <string>
 #include <vector>
 
-enum class TCliAction { Convert, Help, Version, Usage };
+enum class TCliAction { Convert, Clipboard, Help, Version, Usage };
 
 struct TCliOptions {
     TCliAction Action = TCliAction::Usage;
-    int Mode = -1;
-    std::string Input = "-";  // "-": standard input
-    std::string Output = "-"; // "-": standard output
-    bool Strict = false;
+    TConversionId Conversion = TConversionId::S2T;
+    std::vector<std::string> Inputs; // empty: standard input
+    std::string Output;              // empty: standard output, or the inputs themselves with InPlace
+    // The output names a folder: several inputs, -r, or a name ending with a slash. (With one input an
+    // existing folder counts too; only the run can see that.)
+    bool OutputIsFolder = false;
+    bool DetectSource = false; // --from auto
+    TEncoding From = TEncoding::Gb, To = TEncoding::Gb;
+    bool Recursive = false, InPlace = false, Strict = false, Quiet = false;
+    unsigned Jobs = 0; // 0: one per core
     std::string Error; // for Usage: the one line that names the argument at fault
 };
 
 TCliOptions ParseCliArguments(const std::vector<std::string>& args);
 
-// The mode of a name (s2t, t2s, b2s, s2b) or number (0-3), or -1.
-int ParseCliMode(const std::string& text);
+// Several files, a tree or in place: each file is converted on its own, binary files are skipped, a
+// failure does not stop the others and a summary ends the run.
+bool IsBatch(const TCliOptions& options);
 
-// The help text, and the name the target code page of a mode has in messages (null for modes 0 and 1).
 const char* CliUsageText();
-const char* CliTargetName(int mode);

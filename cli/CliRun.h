@@ -4,5 +4,5 @@
 #include <string>
 #include <vector>
 
-// Exit codes: 0 done, 1 input or output failed, 2 bad arguments, 3 --strict and characters lost.
+// Exit codes: 0 done, 1 input or output failed, 2 bad arguments, 3 --strict and something lost.
 int RunCli(const std::vector<std::string>& args);
