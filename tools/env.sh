@@ -1,4 +1,5 @@
-# Shared settings of the project's scripts; sourced, not run.
+# Shared settings of the project's scripts; sourced, not run. A user's shell may source it too
+# (`source tools/env.sh`): then an error returns instead of closing the shell, and the settings are listed.
 SINOSHIFT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 SINOSHIFT_BUILD=${SINOSHIFT_BUILD:-$SINOSHIFT_ROOT/build}
 export WINEPREFIX=$SINOSHIFT_BUILD/wineprefix
@@ -8,7 +9,23 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 say() { printf '%s\n' "$*"; }
-die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+# Scripts stop at an error; an interactive shell only hears of it (its functions then return 1).
+die() {
+    printf 'error: %s\n' "$*" >&2
+    [[ $- == *i* ]] && return 1
+    exit 1
+}
+
+# Polls a command until it succeeds, at most SECONDS: wait_for SECONDS COMMAND...
+wait_for() {
+    local limit=$1 i
+    shift
+    for ((i = 0; i < limit * 20; i++)); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
 
 # ANSI code page 936: the panes hold GB bytes. Set only once the locale exists (setup installs it): a missing
 # one makes every shell started from here warn that it cannot set it.
@@ -73,16 +90,34 @@ start_private_display() {
         kill -0 "$SINOSHIFT_XVFB_PID" 2>/dev/null || break
         sleep 0.1
     done
-    [ -s "$numfile" ] || die "Xvfb did not start"
+    [ -s "$numfile" ] || die "Xvfb did not start" || return
+    SINOSHIFT_PREVIOUS_DISPLAY=${DISPLAY-}
     export DISPLAY=":$(tr -d '[:space:]' <"$numfile")"
     rm -f "$numfile"
-    xdpyinfo >/dev/null 2>&1 || die "Xvfb did not answer on $DISPLAY"
+    xdpyinfo >/dev/null 2>&1 || die "Xvfb did not answer on $DISPLAY" || return
     xcompmgr -n >/dev/null 2>&1 &
     SINOSHIFT_XCOMPMGR_PID=$!
+    [[ $- == *i* ]] && say "env: private X server on DISPLAY=$DISPLAY; stop it with stop_private_display"
+    return 0
 }
 
+# Stops what start_private_display started and gives DISPLAY its earlier value.
 stop_private_display() {
-    [ -n "${SINOSHIFT_XCOMPMGR_PID:-}" ] && kill "$SINOSHIFT_XCOMPMGR_PID" 2>/dev/null
-    [ -n "${SINOSHIFT_XVFB_PID:-}" ] && kill "$SINOSHIFT_XVFB_PID" 2>/dev/null
-    wait 2>/dev/null || true
+    local pid
+    for pid in ${SINOSHIFT_XCOMPMGR_PID:-} ${SINOSHIFT_XVFB_PID:-}; do
+        # Only these two: an interactive shell's other jobs are not ours to wait for.
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    if [ -n "${SINOSHIFT_XVFB_PID:-}" ]; then
+        if [ -n "${SINOSHIFT_PREVIOUS_DISPLAY:-}" ]; then export DISPLAY=$SINOSHIFT_PREVIOUS_DISPLAY; else unset DISPLAY; fi
+    fi
+    SINOSHIFT_XCOMPMGR_PID= SINOSHIFT_XVFB_PID=
+    return 0
 }
+
+# Sourced by a user's shell: say what it now holds.
+if [[ $- == *i* ]] && [ "${BASH_SOURCE[0]}" != "$0" ]; then
+    say "env: set in this shell: LANG=${LANG-} LC_ALL=${LC_ALL-}"
+    say "env: WINEPREFIX=$WINEPREFIX WINEARCH=$WINEARCH WINEDEBUG=$WINEDEBUG WINEDLLOVERRIDES=$WINEDLLOVERRIDES"
+    say "env: functions: start_private_display, stop_private_display, wait_for, die (returns here)"
+fi
