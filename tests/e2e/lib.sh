@@ -111,8 +111,10 @@ e2e_cleanup() {
     e2e_clipboard_release
     if [ -n "$E2E_APP_PID" ] && kill -0 "$E2E_APP_PID" 2>/dev/null; then
         kill "$E2E_APP_PID" 2>/dev/null
+        wait "$E2E_APP_PID" 2>/dev/null
     fi
-    wineserver -k 2>/dev/null
+    # Under tools/test.sh other Wine tests share the prefix's server: only a test alone stops it.
+    [ "$E2E_OWN_DISPLAY" = 1 ] && wineserver -k 2>/dev/null
     local pid
     for pid in "${E2E_HELPER_PIDS[@]}"; do
         kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
@@ -122,15 +124,13 @@ e2e_cleanup() {
     return "$rc"
 }
 
-# Polls a command until it succeeds: e2e_wait_for SECONDS COMMAND...
+# Polls a command until it succeeds: e2e_wait_for SECONDS COMMAND... The seconds are a limit, not a pause, and
+# stretched by E2E_LIMIT_SCALE: a slow machine (or one that emulates Wine's 32-bit code) is slow, not wrong.
+E2E_LIMIT_SCALE=${E2E_LIMIT_SCALE:-3}
 e2e_wait_for() {
-    local limit=$1 i
+    local limit=$1
     shift
-    for ((i = 0; i < limit * 10; i++)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
+    wait_for $((limit * E2E_LIMIT_SCALE)) "$@"
 }
 
 # --- the program -------------------------------------------------------------------------------------
@@ -140,18 +140,12 @@ e2e_start() {
     e2e_log "starting $E2E_EXE"
     wine "$E2E_EXE" >"$E2E_SHOTS/$E2E_NAME-wine.log" 2>&1 &
     E2E_APP_PID=$!
-    local i
     E2E_WIN=
-    for ((i = 0; i < 300; i++)); do
-        E2E_WIN=$(e2e_find_main_window)
-        [ -n "$E2E_WIN" ] && break
-        kill -0 "$E2E_APP_PID" 2>/dev/null ||
-            e2e_fail "the program exited before showing its window (output in $E2E_SHOTS/$E2E_NAME-wine.log)"
-        sleep 0.1
-    done
-    [ -n "$E2E_WIN" ] || e2e_fail "no ${E2E_WIDTH}x$E2E_HEIGHT window of the program appeared within 30 s"
-    # Let the first paint, the shadow and the system's own start-up (clipboard manager) settle.
-    sleep 1.5
+    e2e_wait_for 30 eval 'E2E_WIN=$(e2e_find_main_window); [ -n "$E2E_WIN" ] || ! e2e_running'
+    e2e_running || e2e_fail "the program exited before showing its window (output in $E2E_SHOTS/$E2E_NAME-wine.log)"
+    [ -n "$E2E_WIN" ] || e2e_fail "no ${E2E_WIDTH}x$E2E_HEIGHT window of the program appeared"
+    # Painted: before its first paint the window's title strip shows one colour.
+    e2e_wait_for 10 eval '! e2e_region_plain 0 0 $E2E_WIDTH 25' || e2e_fail "the main window was never painted"
     e2e_geometry
     e2e_log "main window $E2E_WIN at $E2E_X,$E2E_Y"
 }
@@ -216,8 +210,8 @@ e2e_click() {
     e2e_running || e2e_fail "the program is not running (before a click at $1,$2)"
     e2e_geometry
     e2e_trace "click at $1,$2"
+    # No pause afterwards: the program takes its input in order, and every check waits for its state.
     xdotool mousemove --sync $((E2E_X + $1)) $((E2E_Y + $2)) click "${3:-1}"
-    sleep 0.3
 }
 
 # Moves the pointer to client coordinates without clicking (hints, hover looks).
@@ -231,15 +225,18 @@ e2e_drag() {
     local x=$1 y=$2 dx=$3 dy=$4 i steps=10
     e2e_geometry
     local sx=$((E2E_X + x)) sy=$((E2E_Y + y))
+    # No pauses: the program takes the press, the moves and the release in order; the caller waits for the outcome.
     xdotool mousemove --sync "$sx" "$sy" mousedown 1
-    sleep 0.3
     for ((i = 1; i <= steps; i++)); do
         xdotool mousemove --sync $((sx + dx * i / steps)) $((sy + dy * i / steps))
-        sleep 0.05
     done
-    sleep 0.2
     xdotool mouseup 1
-    sleep 0.5
+}
+
+# Waits until the main window's screen position is X,Y: e2e_expect_at X Y WHAT.
+e2e_expect_at() {
+    e2e_wait_for 5 eval 'e2e_geometry; [ "$E2E_X,$E2E_Y" = "$1,$2" ]' ||
+        e2e_fail "$3: the window is at $E2E_X,$E2E_Y, expected $1,$2"
 }
 
 # Sends key strokes (xdotool names: ctrl+a, Down, Escape, b) to the window that has the keyboard focus.
@@ -247,7 +244,6 @@ e2e_keys() {
     e2e_running || e2e_fail "the program is not running (before the keys $*)"
     e2e_trace "keys $*"
     xdotool key --delay 80 "$@"
-    sleep 0.3
 }
 
 # --- clipboard -----------------------------------------------------------------------------------------
@@ -321,13 +317,8 @@ e2e_clipboard_cp936_hex() {
 # Waits until the clipboard holds the expected bytes: e2e_expect_clipboard_hex HEX WHAT.
 e2e_expect_clipboard_hex() {
     local want=$1 what=$2 got=
-    local i
     # Generous: while Wine imports an X selection the program may wait for it for seconds.
-    for ((i = 0; i < 100; i++)); do
-        got=$(e2e_clipboard_cp936_hex)
-        [ "$got" = "$want" ] && return 0
-        sleep 0.1
-    done
+    e2e_wait_for 10 eval 'got=$(e2e_clipboard_cp936_hex); [ "$got" = "$want" ]' && return 0
     e2e_fail "$what: the clipboard holds $(e2e_describe_hex "$got"), expected $(e2e_describe_hex "$want")"
 }
 
