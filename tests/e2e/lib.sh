@@ -363,6 +363,29 @@ e2e_region_plain() {
     [ "$colours" = 1 ]
 }
 
+# Prints "r g b" of a client pixel of the main window as the screen shows it now: e2e_pixel X Y.
+e2e_pixel() {
+    e2e_geometry
+    import -window root -crop "1x1+$((E2E_X + $1))+$((E2E_Y + $2))" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+}
+
+e2e_close_is_red() {
+    local r g b
+    read -r r g b < <(e2e_pixel 666 6)
+    [ "${r:-0}" -gt 180 ] && [ "${g:-255}" -lt 120 ]
+}
+
+# Waits until the program has handled, and painted, all input given so far: its close button turns red under the
+# pointer and plain again when the pointer leaves, each after everything before it. Leaves the pointer at 600,50,
+# on the painted skin. Only with no mouse button held.
+e2e_sync() {
+    e2e_hover 682 9
+    e2e_wait_for 5 e2e_close_is_red || e2e_fail "the program does not answer: its close button stays plain under the pointer"
+    e2e_hover 600 50
+    e2e_wait_for 5 eval '! e2e_close_is_red' || e2e_fail "the program does not answer: its close button stays red"
+}
+
 # --- buttons -------------------------------------------------------------------------------------------
 
 # Takes a screenshot (kept like e2e_screenshot's) that e2e_grabbed_pixel then reads: e2e_grab WHAT.
