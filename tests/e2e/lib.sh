@@ -258,44 +258,42 @@ e2e_clipboard_release() {
     return 0
 }
 
-# Puts UTF-8 text on the X CLIPBOARD; xclip serves it in the foreground until someone else takes the selection.
+# Puts UTF-8 text on the X CLIPBOARD.
 e2e_clipboard_put_utf8() {
-    e2e_clipboard_release
     e2e_trace "clipboard: $1"
-    printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+    printf '%s' "$1" >"$E2E_SHOTS/$E2E_NAME-clipboard-in.txt"
+    e2e_clipboard_serve "$E2E_SHOTS/$E2E_NAME-clipboard-in.txt"
+}
+
+# Serves a UTF-8 file on the X CLIPBOARD with xclip, in the foreground until someone else takes the selection,
+# and waits until it is served and Wine knows of it: e2e_clipboard_serve FILE.
+e2e_clipboard_serve() {
+    e2e_clipboard_release
+    local log=$E2E_SHOTS/$E2E_NAME-xclip.log
+    # Verbose, line by line: xclip announces every request it waits for.
+    stdbuf -oL xclip -verbose -quiet -selection clipboard -i "$1" >"$log" 2>&1 &
     E2E_XCLIP_PID=$!
-    e2e_wait_for_ownership "$1"
-    sleep "$E2E_CLIPBOARD_SETTLE"
-}
-
-# Wine learns of a new X clipboard owner at once through XFixes. Without the 32-bit libXfixes it asks the X
-# server only when a program looks at the clipboard, and at most every 2 seconds: after that pause, the
-# program's next look (the pane's notification on a click) is sure to import the new text.
-if [ -n "${E2E_CLIPBOARD_SETTLE:-}" ]; then
-    :
-elif [ -e /usr/lib/i386-linux-gnu/libXfixes.so.3 ]; then
-    E2E_CLIPBOARD_SETTLE=0.5
-else
-    E2E_CLIPBOARD_SETTLE=2.2
-fi
-
-# Waits until the xclip just started serves TEXT. Not asked at once: a request that reaches Wine's clipboard
-# manager as it loses the selection to xclip can leave the manager deaf for many seconds.
-e2e_wait_for_ownership() {
+    # Not asked at once, a pause for Wine's sake: a request that reaches Wine's clipboard manager as it loses the
+    # selection to xclip can leave the manager deaf for many seconds.
     sleep 0.3
-    e2e_wait_for 5 e2e_clipboard_is_utf8 "$1" || e2e_fail "xclip did not take the X clipboard"
+    e2e_wait_for 10 eval 'xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null | cmp -s - "$1"' ||
+        e2e_fail "xclip did not take the X clipboard"
+    if [ -e /usr/lib/i386-linux-gnu/libXfixes.so.3 ]; then
+        # Told of the new owner through XFixes, Wine asks it for its formats at once: a request besides our one,
+        # so xclip waits for its third.
+        e2e_wait_for 5 grep -q "request number 3" "$log" ||
+            e2e_fail "Wine never asked xclip for the new clipboard (its XFixes support missing?)"
+    else
+        # Without the 32-bit libXfixes Wine asks the X server only when a program looks at the clipboard, and at
+        # most every 2 seconds (Wine's own polling): after that the program's next look imports the new text.
+        sleep 2.2
+    fi
 }
-
-e2e_clipboard_is_utf8() { [ "$(xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null)" = "$1" ]; }
 
 # Puts a text on the clipboard that no step of a test copies, so that a copy that did not happen shows.
 e2e_clipboard_mark() {
-    e2e_clipboard_release
     E2E_MARK=$((${E2E_MARK:-0} + 1))
-    e2e_trace "clipboard: mark $E2E_MARK"
-    printf 'e2e mark %s' "$E2E_MARK" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
-    E2E_XCLIP_PID=$!
-    e2e_wait_for_ownership "e2e mark $E2E_MARK"
+    e2e_clipboard_put_utf8 "e2e mark $E2E_MARK"
 }
 
 # Puts text whose code page 936 bytes are BYTES (given as hex) on the clipboard: Wine hands a program's CF_TEXT
@@ -411,16 +409,7 @@ e2e_memo_repeat_lines() {
 }
 
 # Puts a UTF-8 file on the X CLIPBOARD; xclip serves it until the program takes the selection.
-e2e_memo_clipboard_put_file() {
-    e2e_clipboard_release
-    xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
-    E2E_XCLIP_PID=$!
-    sleep 0.3
-    e2e_wait_for 10 e2e_memo_clipboard_is_file "$1" || e2e_fail "xclip did not take the X clipboard"
-    sleep "$E2E_CLIPBOARD_SETTLE"
-}
-
-e2e_memo_clipboard_is_file() { xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null | cmp -s - "$1"; }
+e2e_memo_clipboard_put_file() { e2e_clipboard_serve "$1"; }
 
 # Waits until the program has taken the clipboard (the xclip serving the pasted text has ended) and its
 # text is the file's, byte for byte: e2e_memo_expect_clipboard_file FILE SECONDS WHAT.
