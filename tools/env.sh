@@ -56,6 +56,22 @@ compositor_advice() {
         "or run with --compositor"
 }
 
+# Whether a rectangle of the screen shows one colour only: screen_plain X Y WIDTH HEIGHT [KEEP.png].
+screen_plain() {
+    local crop=${5:-$(mktemp --suffix=.png)} colours
+    import -window root -crop "$3x$4+$1+$2" +repage "$crop" 2>/dev/null &&
+        colours=$(command convert "$crop" -format %k info: 2>/dev/null)
+    [ -n "${5:-}" ] || rm -f "$crop"
+    [ "${colours:-}" = 1 ]
+}
+
+# Waits until the X window ID has had its first paint: before it, its top 25 rows show one colour.
+wait_painted() {
+    local X Y WIDTH
+    eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null | grep -E '^(X|Y|WIDTH)=')"
+    wait_for "${2:-30}" eval '! screen_plain "$X" "$Y" "$WIDTH" 25'
+}
+
 # Wine's X11 driver leaves its windows to the window manager (Managed=Y, its default), but without one, on a bare
 # Xvfb, every hide of a managed window waits two seconds for it: there Wine places them itself (Managed=N).
 # Chosen per display before the program starts; Wine reads it when a process starts.

@@ -144,8 +144,7 @@ e2e_start() {
     e2e_wait_for 30 eval 'E2E_WIN=$(e2e_find_main_window); [ -n "$E2E_WIN" ] || ! e2e_running'
     e2e_running || e2e_fail "the program exited before showing its window (output in $E2E_SHOTS/$E2E_NAME-wine.log)"
     [ -n "$E2E_WIN" ] || e2e_fail "no ${E2E_WIDTH}x$E2E_HEIGHT window of the program appeared"
-    # Painted: before its first paint the window's title strip shows one colour.
-    e2e_wait_for 10 eval '! e2e_region_plain 0 0 $E2E_WIDTH 25' || e2e_fail "the main window was never painted"
+    wait_painted "$E2E_WIN" || e2e_fail "the main window was never painted"
     e2e_geometry
     e2e_log "main window $E2E_WIN at $E2E_X,$E2E_Y"
 }
@@ -355,10 +354,7 @@ e2e_screenshot() {
 # The last rectangle looked at stays in build/e2e/<test>-region.png.
 e2e_region_plain() {
     e2e_geometry
-    local crop=$E2E_SHOTS/$E2E_NAME-region.png colours
-    import -window root -crop "$3x$4+$((E2E_X + $1))+$((E2E_Y + $2))" +repage "$crop" 2>/dev/null || return 1
-    colours=$(command convert "$crop" -format "%k" info: 2>/dev/null)
-    [ "$colours" = 1 ]
+    screen_plain $((E2E_X + $1)) $((E2E_Y + $2)) "$3" "$4" "$E2E_SHOTS/$E2E_NAME-region.png"
 }
 
 # Prints "r g b" of a client pixel of the main window as the screen shows it now: e2e_pixel X Y.
