@@ -1,6 +1,7 @@
 # How the test folders become CTest tests: one CTest test per GoogleTest case (native and under Wine), one per
 # script. New suites and scripts are picked up by the globs in tests/CMakeLists.txt and registered here, all alike.
 include(GoogleTest)
+set(SINOSHIFT_TOOLS ${CMAKE_CURRENT_LIST_DIR}/../tools)
 
 # The one lock of the X display's shared state: the pointer, the keyboard focus and the clipboard. Tests that
 # use any of them hold it; all other tests run beside them (tools/test.sh runs two at a time).
@@ -36,6 +37,79 @@ function(sinoshift_wine_case_properties suite out)
         list(APPEND props RESOURCE_LOCK ${SINOSHIFT_DESKTOP_LOCK})
     endif()
     set(${out} ${props} PARENT_SCOPE)
+endfunction()
+
+# Under Wine every case may run in a process of its own: where a Wine program starts in tens of milliseconds (a
+# normal machine with the Wine server kept running), that isolates the cases best and lets a suite's cases run side
+# by side. Where a start costs seconds (Wine's 32-bit code emulated, as on machines without the kernel's 32-bit
+# support) the default runs each suite once and shows each case from its results.
+option(SINOSHIFT_WINE_CASE_PROCESSES "Run every Wine test case in a Wine process of its own" OFF)
+
+# Cases that need a process of their own in either way: each makes the application's main form, which exists
+# once in a process (Suite.Case, as a regular expression).
+set(SINOSHIFT_WINE_OWN_PROCESS_CASES
+    "ApplicationTest\\.(UnderWineTheMainFormStandsForTheApplication|ClosingTheMainFormEndsTheLoop)")
+
+# The Suite.Case names of TEST and TEST_F in SOURCES, read without building or running anything.
+function(sinoshift_gtest_cases_in_sources out)
+    set(cases)
+    foreach(source ${ARGN})
+        file(STRINGS ${source} lines REGEX "^[ \t]*TEST(_F)?\\(")
+        foreach(line ${lines})
+            if(line MATCHES "^[ \t]*TEST(_F)?\\(([A-Za-z0-9_]+), *([A-Za-z0-9_]+)\\)")
+                list(APPEND cases "${CMAKE_MATCH_2}.${CMAKE_MATCH_3}")
+            endif()
+        endforeach()
+    endforeach()
+    set(${out} ${cases} PARENT_SCOPE)
+endfunction()
+
+# Registers the cases of the Wine suite SUITE (executable TARGET built from SOURCES) as tests named
+# wine.<suite>.<Suite>.<Case>, each holding the desktop lock where the suite needs it.
+function(sinoshift_wine_suite suite target)
+    sinoshift_wine_case_properties(${suite} lock)
+    if(SINOSHIFT_WINE_CASE_PROCESSES)
+        sinoshift_gtest_cases(${target} "wine.${suite}." PROPERTIES ${lock})
+        return()
+    endif()
+    # One run of the whole suite, the test wine.<suite>, writes every case's result; each case's own test reads
+    # its result (CTest runs the suite first, also when only some of its cases are chosen). The run fails only when
+    # it wrote no results or ran a case that is not listed: each case reports its own failure.
+    sinoshift_gtest_cases_in_sources(cases ${ARGN})
+    set(results ${CMAKE_CURRENT_BINARY_DIR}/results)
+    set(shared)
+    set(own)
+    foreach(case ${cases})
+        if(case MATCHES "^(${SINOSHIFT_WINE_OWN_PROCESS_CASES})$")
+            list(APPEND own ${case})
+        else()
+            list(APPEND shared ${case})
+        endif()
+    endforeach()
+    list(JOIN cases "\n" listed)
+    file(WRITE ${results}/${suite}.cases "${listed}\n")
+    set(run ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${target}> --gtest_color=no)
+    set(filter)
+    if(own)
+        list(JOIN own ":" excluded)
+        set(filter "--gtest_filter=-${excluded}")
+    endif()
+    add_test(NAME wine.${suite}
+        COMMAND python3 ${SINOSHIFT_TOOLS}/gtest_results.py run ${results}/${suite}.xml ${results}/${suite}.cases --
+            ${run} --gtest_output=xml:results/${suite}.xml ${filter}
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    set_tests_properties(wine.${suite} PROPERTIES FIXTURES_SETUP wine.${suite} TIMEOUT 3600 ${lock})
+    foreach(case ${shared})
+        add_test(NAME wine.${suite}.${case}
+            COMMAND python3 ${SINOSHIFT_TOOLS}/gtest_results.py case ${results}/${suite}.xml ${case})
+        set_tests_properties(wine.${suite}.${case} PROPERTIES FIXTURES_REQUIRED wine.${suite} TIMEOUT 60
+            SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
+    endforeach()
+    foreach(case ${own})
+        add_test(NAME wine.${suite}.${case} COMMAND ${run} --gtest_filter=${case})
+        set_tests_properties(wine.${suite}.${case} PROPERTIES TIMEOUT ${SINOSHIFT_CASE_TIMEOUT}
+            SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]" ${lock})
+    endforeach()
 endfunction()
 
 # One CTest test per script matching GLOB, named PREFIX<name> for test_<name>.sh, run with bash and ARGS:
