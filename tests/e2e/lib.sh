@@ -234,8 +234,10 @@ e2e_drag() {
 
 # Waits until the main window's screen position is X,Y: e2e_expect_at X Y WHAT.
 e2e_expect_at() {
-    e2e_wait_for 5 eval 'e2e_geometry; [ "$E2E_X,$E2E_Y" = "$1,$2" ]' ||
-        e2e_fail "$3: the window is at $E2E_X,$E2E_Y, expected $1,$2"
+    # Locals, not $1 and $2: the command runs inside the wait, with the wait's own arguments.
+    local want="$1,$2"
+    e2e_wait_for 5 eval 'e2e_geometry; [ "$E2E_X,$E2E_Y" = "$want" ]' ||
+        e2e_fail "$3: the window is at $E2E_X,$E2E_Y, expected $want"
 }
 
 # Sends key strokes (xdotool names: ctrl+a, Down, Escape, b) to the window that has the keyboard focus.
@@ -268,12 +270,13 @@ e2e_clipboard_put_utf8() {
 # and waits until it is served: e2e_clipboard_serve FILE.
 e2e_clipboard_serve() {
     e2e_clipboard_release
-    xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
+    local file=$1
+    xclip -quiet -selection clipboard -i "$file" >/dev/null 2>&1 &
     E2E_XCLIP_PID=$!
     # Not asked at once, a pause for Wine's sake: a request that reaches Wine's clipboard manager as it loses the
     # selection to xclip can leave the manager deaf for many seconds.
     sleep 0.3
-    e2e_wait_for 10 eval 'xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null | cmp -s - "$1"' ||
+    e2e_wait_for 10 eval 'xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null | cmp -s - "$file"' ||
         e2e_fail "xclip did not take the X clipboard"
     # Wine's own pace: told of the new owner through XFixes, its clipboard manager takes in the new formats in a
     # thread of its own, which tells nobody when it is done; without the 32-bit libXfixes it asks the X server only

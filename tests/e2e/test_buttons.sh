@@ -33,7 +33,8 @@ paste_face() {
 # Waits up to 3 s for the face: expect_face WHAT EXPECTED.
 expect_face() {
     local i
-    e2e_wait_for 3 eval 'paste_face "$1"; [ "$FACE" = "$2" ]' && return 0
+    local what=$1 want=$2
+    e2e_wait_for 3 eval 'paste_face "$what"; [ "$FACE" = "$want" ]' && return 0
     e2e_fail "$1: the paste button shows face '$FACE', expected '$2'"
 }
 

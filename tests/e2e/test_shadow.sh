@@ -79,8 +79,10 @@ check_shadow_on_screen() {
 
 # Waits (a bounded time) for the compositor to show the shadow as placed, then checks it: shadow_shown WHAT SHOT.
 shadow_shown() {
-    expect_shadow_placed "$1"
-    e2e_wait_for 5 eval 'shoot "$2" >/dev/null; (check_shadow_on_screen "$1") >/dev/null 2>&1' || true
+    local what=$1 name=$2
+    expect_shadow_placed "$what"
+    e2e_wait_for 5 eval 'shoot "$name" >/dev/null; (check_shadow_on_screen "$what") >/dev/null 2>&1' || true
+    rm -f "$E2E_SHOTS/$E2E_NAME-FAILED.png" # of the tries; the check below makes its own
     check_shadow_on_screen "$1"
 }
 

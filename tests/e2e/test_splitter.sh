@@ -49,7 +49,10 @@ bar_at() {
 # Whether a fresh grab shows the outline at splitter x P; outline_shown waits for it, outline_gone for its end.
 see_outline() { grab && outline_at "$1"; }
 outline_shown() { e2e_wait_for 3 see_outline "$1" || e2e_fail "$2"; }
-outline_gone() { e2e_wait_for 3 eval '! see_outline "$1"' || e2e_fail "$2"; }
+outline_gone() {
+    local at=$1
+    e2e_wait_for 3 eval '! see_outline "$at"' || e2e_fail "$2"
+}
 
 # Whether the last screen shows the checkerboard outline at splitter x P over what the screen showed before the
 # press (BASE): across the outline's four columns and two rows, every other pixel is inverted, the rest unchanged.
