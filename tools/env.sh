@@ -81,12 +81,19 @@ wine_follow_display() {
     wine_managed "$managed" || die "could not set Wine's window management (Managed=$managed)"
 }
 
+# Each setting costs a Wine start (seconds where Wine's 32-bit code is emulated): the prefix remembers in a file
+# what was set last, and the same setting is not made again.
 wine_managed() {
-    local _
+    local _ state=$WINEPREFIX/.sinoshift-managed
+    [ "$(cat "$state" 2>/dev/null)" = "$1" ] && return 0
+    rm -f "$state"
     for _ in 1 2 3; do
         # Another try when the previous wineserver was still shutting down.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$1" /f >/dev/null 2>&1 && return 0
-        sleep 1
+        if wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$1" /f >/dev/null 2>&1; then
+            printf '%s\n' "$1" >"$state"
+            return 0
+        fi
+        sleep 1 # Wine's server going down is no state to wait for from here
     done
     return 1
 }

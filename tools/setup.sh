@@ -75,6 +75,7 @@ if [ ! -f "$settings" ]; then
     # Whether Wine leaves its windows to a window manager depends on the display: the run and test scripts
     # choose it (wine_follow_display); the prefix keeps Wine's default, as on a desktop.
     DISPLAY= wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >>"$log" 2>&1 || true
+    rm -f "$WINEPREFIX/.sinoshift-managed"
     wineserver -w
     touch "$settings"
 fi
