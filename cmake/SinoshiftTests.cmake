@@ -7,9 +7,10 @@ set(SINOSHIFT_TOOLS ${CMAKE_CURRENT_LIST_DIR}/../tools)
 # use any of them hold it; all other tests run beside them (tools/test.sh runs two at a time).
 set(SINOSHIFT_DESKTOP_LOCK desktop)
 
-# Wine suites that neither show windows nor touch the clipboard, so their cases need no lock. Any other suite,
-# a new one included, holds the lock in every case until it is listed here.
+# Wine suites and end-to-end scripts that neither show windows nor touch the clipboard, so they need no lock. Any
+# other, a new one included, holds the lock until it is listed here.
 set(SINOSHIFT_WINE_SUITES_WITHOUT_DESKTOP conversion cli assets)
+set(SINOSHIFT_SCRIPTS_WITHOUT_DESKTOP cli)
 
 # A Wine program starts several times slower under emulation than natively; these leave room for that.
 set(SINOSHIFT_CASE_TIMEOUT 300)
@@ -112,15 +113,19 @@ function(sinoshift_wine_suite suite target)
     endforeach()
 endfunction()
 
-# One CTest test per script matching GLOB, named PREFIX<name> for test_<name>.sh, run with bash and ARGS:
-# sinoshift_script_tests(PREFIX GLOB [ARGS ...] [PROPERTIES ...]).
+# One CTest test per script matching GLOB, named PREFIX<name> for test_<name>.sh, run with bash and ARGS; with
+# DESKTOP each holds the desktop lock unless listed as needing none:
+# sinoshift_script_tests(PREFIX GLOB [DESKTOP] [ARGS ...] [PROPERTIES ...]).
 function(sinoshift_script_tests prefix glob)
-    cmake_parse_arguments(arg "" "" "ARGS;PROPERTIES" ${ARGN})
+    cmake_parse_arguments(arg "DESKTOP" "" "ARGS;PROPERTIES" ${ARGN})
     file(GLOB scripts CONFIGURE_DEPENDS ${glob})
     foreach(script ${scripts})
         get_filename_component(name ${script} NAME_WE)
         string(REGEX REPLACE "^test_" "" name ${name})
         add_test(NAME ${prefix}${name} COMMAND bash ${script} ${arg_ARGS})
         set_tests_properties(${prefix}${name} PROPERTIES TIMEOUT ${SINOSHIFT_SCRIPT_TIMEOUT} ${arg_PROPERTIES})
+        if(arg_DESKTOP AND NOT name IN_LIST SINOSHIFT_SCRIPTS_WITHOUT_DESKTOP)
+            set_tests_properties(${prefix}${name} PROPERTIES RESOURCE_LOCK ${SINOSHIFT_DESKTOP_LOCK})
+        endif()
     endforeach()
 endfunction()
