@@ -40,6 +40,12 @@ else
     say "setup: packages present"
 fi
 
+# Wine's X clipboard hears of a new owner at once only through XFixes, which it loads by name as the 32-bit
+# libXfixes.so.3 (listed as plain "libc6" in the loader's cache); without it Wine polls every 2 seconds.
+xfixes_found() { ldconfig -p | grep -q 'libXfixes\.so\.3 (libc6)'; }
+xfixes_found || ldconfig
+xfixes_found || die "the 32-bit libXfixes.so.3 is not in the loader's cache although libxfixes3:i386 is installed"
+
 # Only now may the shells and Wine use the project's locale.
 use_project_locale || die "the locale $SINOSHIFT_LOCALE is missing although locales-all is installed"
 
