@@ -259,15 +259,15 @@ e2e_clipboard_release() {
     return 0
 }
 
-# Puts UTF-8 text on the X CLIPBOARD.
+# Puts UTF-8 text on the X CLIPBOARD: e2e_clipboard_put_utf8 TEXT [unread] (unread: no program is to read it).
 e2e_clipboard_put_utf8() {
     e2e_trace "clipboard: $1"
     printf '%s' "$1" >"$E2E_SHOTS/$E2E_NAME-clipboard-in.txt"
-    e2e_clipboard_serve "$E2E_SHOTS/$E2E_NAME-clipboard-in.txt"
+    e2e_clipboard_serve "$E2E_SHOTS/$E2E_NAME-clipboard-in.txt" "${2:-}"
 }
 
-# Serves a UTF-8 file on the X CLIPBOARD with xclip, in the foreground until someone else takes the selection,
-# and waits until it is served: e2e_clipboard_serve FILE.
+# Serves a UTF-8 file on the X CLIPBOARD with xclip, in the foreground until someone else takes the selection, and
+# waits until it is served and, unless unread, until Wine can hand it to a program: e2e_clipboard_serve FILE [unread].
 e2e_clipboard_serve() {
     e2e_clipboard_release
     local file=$1
@@ -278,6 +278,7 @@ e2e_clipboard_serve() {
     sleep 0.3
     e2e_wait_for 10 eval 'xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null | cmp -s - "$file"' ||
         e2e_fail "xclip did not take the X clipboard"
+    [ "${2:-}" = unread ] && return 0
     # Wine's own pace: told of the new owner through XFixes, its clipboard manager takes in the new formats in a
     # thread of its own, which tells nobody when it is done; without the 32-bit libXfixes it asks the X server only
     # when a program looks, at most every 2 seconds. After the pause the program's next look imports the new text.
@@ -287,7 +288,7 @@ e2e_clipboard_serve() {
 # Puts a text on the clipboard that no step of a test copies, so that a copy that did not happen shows.
 e2e_clipboard_mark() {
     E2E_MARK=$((${E2E_MARK:-0} + 1))
-    e2e_clipboard_put_utf8 "e2e mark $E2E_MARK"
+    e2e_clipboard_put_utf8 "e2e mark $E2E_MARK" unread
 }
 
 # Puts text whose code page 936 bytes are BYTES (given as hex) on the clipboard: Wine hands a program's CF_TEXT
