@@ -52,7 +52,11 @@ say "run: no display; starting Sinoshift on a private Xvfb ($DISPLAY)"
 wine "$exe" &
 app_pid=$!
 win=
-wait_for 30 eval 'win=$(xdotool search --onlyvisible --classname sinoshift.exe 2>/dev/null | head -n 1); [ -n "$win" ] || ! kill -0 "$app_pid" 2>/dev/null'
+shown_or_gone() {
+    win=$(xdotool search --onlyvisible --classname sinoshift.exe 2>/dev/null | head -n 1)
+    [ -n "$win" ] || ! kill -0 "$app_pid" 2>/dev/null
+}
+wait_for 30 shown_or_gone
 kill -0 "$app_pid" 2>/dev/null || die "Sinoshift exited before showing its window"
 [ -n "$win" ] || die "Sinoshift showed no window"
 wait_painted "$win" || die "Sinoshift never painted its window"
