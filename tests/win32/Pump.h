@@ -91,6 +91,9 @@ inline LRESULT CALLBACK RecordPointerMove(int code, WPARAM removed, LPARAM lp) {
 // Sets the pointer on a point over one of the thread's windows and waits until the window there has taken
 // the system's move message for it, so that a message posted afterwards is the last one it sees.
 inline bool PumpUntilPointerAt(POINT at) {
+    POINT now{};
+    if (GetCursorPos(&now) && now.x == at.x && now.y == at.y)
+        return true; // no move, no message to wait for
     HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, RecordPointerMove, nullptr, GetCurrentThreadId());
     LastPointerMove() = POINT{-1, -1};
     SetCursorPos(at.x, at.y);
