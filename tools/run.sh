@@ -52,14 +52,14 @@ say "run: no display; starting Sinoshift on a private Xvfb ($DISPLAY)"
 wine "$exe" &
 app_pid=$!
 win=
-for _ in $(seq 1 150); do
-    win=$(xdotool search --onlyvisible --classname 'sinoshift.exe' 2>/dev/null | head -n 1 || true)
-    [ -n "$win" ] && break
-    kill -0 "$app_pid" 2>/dev/null || die "Sinoshift exited before showing its window"
-    sleep 0.2
-done
+shown_or_gone() {
+    win=$(xdotool search --onlyvisible --classname sinoshift.exe 2>/dev/null | head -n 1)
+    [ -n "$win" ] || ! kill -0 "$app_pid" 2>/dev/null
+}
+wait_for 30 shown_or_gone
+kill -0 "$app_pid" 2>/dev/null || die "Sinoshift exited before showing its window"
 [ -n "$win" ] || die "Sinoshift showed no window"
-sleep 2 # let the window and its shadow paint
+wait_painted "$win" || die "Sinoshift never painted its window"
 shot=$SINOSHIFT_BUILD/screenshot.png
 import -window root "$shot"
 say "run: screenshot written to $shot"

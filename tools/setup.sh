@@ -60,6 +60,11 @@ if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
     fi
     /lib/ld-linux.so.2 --version >/dev/null 2>&1 || die "32-bit programs still do not run"
 fi
+# Wine's X clipboard hears of a new owner at once only through XFixes, which it loads by name as the 32-bit
+# libXfixes.so.3 (listed as plain "libc6" in the loader's cache); without it Wine polls every 2 seconds.
+xfixes_found() { ldconfig -p | grep -q 'libXfixes\.so\.3 (libc6)'; }
+xfixes_found || ldconfig
+xfixes_found || die "the 32-bit libXfixes.so.3 is not in the loader's cache although libxfixes3:i386 is installed"
 
 # Only now may the shells and Wine use the project's locale.
 use_project_locale || die "the locale $SINOSHIFT_LOCALE is missing although locales-all is installed"
@@ -96,6 +101,7 @@ if [ ! -f "$settings" ]; then
     # Whether Wine leaves its windows to a window manager depends on the display: the run and test scripts
     # choose it (wine_follow_display); the prefix keeps Wine's default, as on a desktop.
     DISPLAY= wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >>"$log" 2>&1 || true
+    rm -f "$WINEPREFIX/.sinoshift-managed"
     wineserver -w
     touch "$settings"
 fi

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test: the native suites, the Wine suites and the
 # end-to-end tests, in a private X server. Extra arguments go to ctest (for example -R wine.app).
+# Tests run two at a time, or CTEST_PARALLEL_LEVEL; those that use the pointer, the keyboard focus or the
+# clipboard take turns (the CTest resource lock "desktop"). A selection that matches no test is an error.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
@@ -24,4 +26,4 @@ wine_follow_display
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 say "test: running CTest on display $DISPLAY"
 cd "$SINOSHIFT_BUILD"
-ctest --output-on-failure "$@"
+ctest --output-on-failure --no-tests=error -j "${CTEST_PARALLEL_LEVEL:-$(nproc)}" "$@"

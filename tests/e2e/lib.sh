@@ -111,8 +111,10 @@ e2e_cleanup() {
     e2e_clipboard_release
     if [ -n "$E2E_APP_PID" ] && kill -0 "$E2E_APP_PID" 2>/dev/null; then
         kill "$E2E_APP_PID" 2>/dev/null
+        wait "$E2E_APP_PID" 2>/dev/null
     fi
-    wineserver -k 2>/dev/null
+    # Under tools/test.sh other Wine tests share the prefix's server: only a test alone stops it.
+    [ "$E2E_OWN_DISPLAY" = 1 ] && wineserver -k 2>/dev/null
     local pid
     for pid in "${E2E_HELPER_PIDS[@]}"; do
         kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
@@ -122,15 +124,13 @@ e2e_cleanup() {
     return "$rc"
 }
 
-# Polls a command until it succeeds: e2e_wait_for SECONDS COMMAND...
+# Polls a command until it succeeds: e2e_wait_for SECONDS COMMAND... The seconds are a limit, not a pause, and
+# stretched by E2E_LIMIT_SCALE: a slow machine (or one that emulates Wine's 32-bit code) is slow, not wrong.
+E2E_LIMIT_SCALE=${E2E_LIMIT_SCALE:-3}
 e2e_wait_for() {
-    local limit=$1 i
+    local limit=$1
     shift
-    for ((i = 0; i < limit * 10; i++)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
+    wait_for $((limit * E2E_LIMIT_SCALE)) "$@"
 }
 
 # --- the program -------------------------------------------------------------------------------------
@@ -140,18 +140,11 @@ e2e_start() {
     e2e_log "starting $E2E_EXE"
     wine "$E2E_EXE" >"$E2E_SHOTS/$E2E_NAME-wine.log" 2>&1 &
     E2E_APP_PID=$!
-    local i
     E2E_WIN=
-    for ((i = 0; i < 300; i++)); do
-        E2E_WIN=$(e2e_find_main_window)
-        [ -n "$E2E_WIN" ] && break
-        kill -0 "$E2E_APP_PID" 2>/dev/null ||
-            e2e_fail "the program exited before showing its window (output in $E2E_SHOTS/$E2E_NAME-wine.log)"
-        sleep 0.1
-    done
-    [ -n "$E2E_WIN" ] || e2e_fail "no ${E2E_WIDTH}x$E2E_HEIGHT window of the program appeared within 30 s"
-    # Let the first paint, the shadow and the system's own start-up (clipboard manager) settle.
-    sleep 1.5
+    e2e_wait_for 30 eval 'E2E_WIN=$(e2e_find_main_window); [ -n "$E2E_WIN" ] || ! e2e_running'
+    e2e_running || e2e_fail "the program exited before showing its window (output in $E2E_SHOTS/$E2E_NAME-wine.log)"
+    [ -n "$E2E_WIN" ] || e2e_fail "no ${E2E_WIDTH}x$E2E_HEIGHT window of the program appeared"
+    wait_painted "$E2E_WIN" || e2e_fail "the main window was never painted"
     e2e_geometry
     e2e_log "main window $E2E_WIN at $E2E_X,$E2E_Y"
 }
@@ -216,8 +209,8 @@ e2e_click() {
     e2e_running || e2e_fail "the program is not running (before a click at $1,$2)"
     e2e_geometry
     e2e_trace "click at $1,$2"
+    # No pause afterwards: the program takes its input in order, and every check waits for its state.
     xdotool mousemove --sync $((E2E_X + $1)) $((E2E_Y + $2)) click "${3:-1}"
-    sleep 0.3
 }
 
 # Moves the pointer to client coordinates without clicking (hints, hover looks).
@@ -231,15 +224,20 @@ e2e_drag() {
     local x=$1 y=$2 dx=$3 dy=$4 i steps=10
     e2e_geometry
     local sx=$((E2E_X + x)) sy=$((E2E_Y + y))
+    # No pauses: the program takes the press, the moves and the release in order; the caller waits for the outcome.
     xdotool mousemove --sync "$sx" "$sy" mousedown 1
-    sleep 0.3
     for ((i = 1; i <= steps; i++)); do
         xdotool mousemove --sync $((sx + dx * i / steps)) $((sy + dy * i / steps))
-        sleep 0.05
     done
-    sleep 0.2
     xdotool mouseup 1
-    sleep 0.5
+}
+
+# Waits until the main window's screen position is X,Y: e2e_expect_at X Y WHAT.
+e2e_expect_at() {
+    # Locals, not $1 and $2: the command runs inside the wait, with the wait's own arguments.
+    local want="$1,$2"
+    e2e_wait_for 5 eval 'e2e_geometry; [ "$E2E_X,$E2E_Y" = "$want" ]' ||
+        e2e_fail "$3: the window is at $E2E_X,$E2E_Y, expected $want"
 }
 
 # Sends key strokes (xdotool names: ctrl+a, Down, Escape, b) to the window that has the keyboard focus.
@@ -247,7 +245,6 @@ e2e_keys() {
     e2e_running || e2e_fail "the program is not running (before the keys $*)"
     e2e_trace "keys $*"
     xdotool key --delay 80 "$@"
-    sleep 0.3
 }
 
 # --- clipboard -----------------------------------------------------------------------------------------
@@ -262,44 +259,36 @@ e2e_clipboard_release() {
     return 0
 }
 
-# Puts UTF-8 text on the X CLIPBOARD; xclip serves it in the foreground until someone else takes the selection.
+# Puts UTF-8 text on the X CLIPBOARD: e2e_clipboard_put_utf8 TEXT [unread] (unread: no program is to read it).
 e2e_clipboard_put_utf8() {
-    e2e_clipboard_release
     e2e_trace "clipboard: $1"
-    printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+    printf '%s' "$1" >"$E2E_SHOTS/$E2E_NAME-clipboard-in.txt"
+    e2e_clipboard_serve "$E2E_SHOTS/$E2E_NAME-clipboard-in.txt" "${2:-}"
+}
+
+# Serves a UTF-8 file on the X CLIPBOARD with xclip, in the foreground until someone else takes the selection, and
+# waits until it is served and, unless unread, until Wine can hand it to a program: e2e_clipboard_serve FILE [unread].
+e2e_clipboard_serve() {
+    e2e_clipboard_release
+    local file=$1
+    xclip -quiet -selection clipboard -i "$file" >/dev/null 2>&1 &
     E2E_XCLIP_PID=$!
-    e2e_wait_for_ownership "$1"
-    sleep "$E2E_CLIPBOARD_SETTLE"
-}
-
-# Wine learns of a new X clipboard owner at once through XFixes. Without the 32-bit libXfixes it asks the X
-# server only when a program looks at the clipboard, and at most every 2 seconds: after that pause, the
-# program's next look (the pane's notification on a click) is sure to import the new text.
-if [ -n "${E2E_CLIPBOARD_SETTLE:-}" ]; then
-    :
-elif [ -e /usr/lib/i386-linux-gnu/libXfixes.so.3 ]; then
-    E2E_CLIPBOARD_SETTLE=0.5
-else
-    E2E_CLIPBOARD_SETTLE=2.2
-fi
-
-# Waits until the xclip just started serves TEXT. Not asked at once: a request that reaches Wine's clipboard
-# manager as it loses the selection to xclip can leave the manager deaf for many seconds.
-e2e_wait_for_ownership() {
+    # Not asked at once, a pause for Wine's sake: a request that reaches Wine's clipboard manager as it loses the
+    # selection to xclip can leave the manager deaf for many seconds.
     sleep 0.3
-    e2e_wait_for 5 e2e_clipboard_is_utf8 "$1" || e2e_fail "xclip did not take the X clipboard"
+    e2e_wait_for 10 eval 'xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null | cmp -s - "$file"' ||
+        e2e_fail "xclip did not take the X clipboard"
+    [ "${2:-}" = unread ] && return 0
+    # Wine's own pace: told of the new owner through XFixes, its clipboard manager takes in the new formats in a
+    # thread of its own, which tells nobody when it is done; without the 32-bit libXfixes it asks the X server only
+    # when a program looks, at most every 2 seconds. After the pause the program's next look imports the new text.
+    if [ -e /usr/lib/i386-linux-gnu/libXfixes.so.3 ]; then sleep 0.5; else sleep 2.2; fi
 }
-
-e2e_clipboard_is_utf8() { [ "$(xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null)" = "$1" ]; }
 
 # Puts a text on the clipboard that no step of a test copies, so that a copy that did not happen shows.
 e2e_clipboard_mark() {
-    e2e_clipboard_release
     E2E_MARK=$((${E2E_MARK:-0} + 1))
-    e2e_trace "clipboard: mark $E2E_MARK"
-    printf 'e2e mark %s' "$E2E_MARK" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
-    E2E_XCLIP_PID=$!
-    e2e_wait_for_ownership "e2e mark $E2E_MARK"
+    e2e_clipboard_put_utf8 "e2e mark $E2E_MARK" unread
 }
 
 # Puts text whose code page 936 bytes are BYTES (given as hex) on the clipboard: Wine hands a program's CF_TEXT
@@ -321,13 +310,8 @@ e2e_clipboard_cp936_hex() {
 # Waits until the clipboard holds the expected bytes: e2e_expect_clipboard_hex HEX WHAT.
 e2e_expect_clipboard_hex() {
     local want=$1 what=$2 got=
-    local i
     # Generous: while Wine imports an X selection the program may wait for it for seconds.
-    for ((i = 0; i < 100; i++)); do
-        got=$(e2e_clipboard_cp936_hex)
-        [ "$got" = "$want" ] && return 0
-        sleep 0.1
-    done
+    e2e_wait_for 10 eval 'got=$(e2e_clipboard_cp936_hex); [ "$got" = "$want" ]' && return 0
     e2e_fail "$what: the clipboard holds $(e2e_describe_hex "$got"), expected $(e2e_describe_hex "$want")"
 }
 
@@ -366,10 +350,30 @@ e2e_screenshot() {
 # The last rectangle looked at stays in build/e2e/<test>-region.png.
 e2e_region_plain() {
     e2e_geometry
-    local crop=$E2E_SHOTS/$E2E_NAME-region.png colours
-    import -window root -crop "$3x$4+$((E2E_X + $1))+$((E2E_Y + $2))" +repage "$crop" 2>/dev/null || return 1
-    colours=$(command convert "$crop" -format "%k" info: 2>/dev/null)
-    [ "$colours" = 1 ]
+    screen_plain $((E2E_X + $1)) $((E2E_Y + $2)) "$3" "$4" "$E2E_SHOTS/$E2E_NAME-region.png"
+}
+
+# Prints "r g b" of a client pixel of the main window as the screen shows it now: e2e_pixel X Y.
+e2e_pixel() {
+    e2e_geometry
+    import -window root -crop "1x1+$((E2E_X + $1))+$((E2E_Y + $2))" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+}
+
+e2e_close_is_red() {
+    local r g b
+    read -r r g b < <(e2e_pixel 666 6)
+    [ "${r:-0}" -gt 180 ] && [ "${g:-255}" -lt 120 ]
+}
+
+# Waits until the program has handled, and painted, all input given so far: its close button turns red under the
+# pointer and plain again when the pointer leaves, each after everything before it. Leaves the pointer at 600,50,
+# on the painted skin. Only with no mouse button held.
+e2e_sync() {
+    e2e_hover 682 9
+    e2e_wait_for 5 e2e_close_is_red || e2e_fail "the program does not answer: its close button stays plain under the pointer"
+    e2e_hover 600 50
+    e2e_wait_for 5 eval '! e2e_close_is_red' || e2e_fail "the program does not answer: its close button stays red"
 }
 
 # --- buttons -------------------------------------------------------------------------------------------
@@ -397,16 +401,7 @@ e2e_memo_repeat_lines() {
 }
 
 # Puts a UTF-8 file on the X CLIPBOARD; xclip serves it until the program takes the selection.
-e2e_memo_clipboard_put_file() {
-    e2e_clipboard_release
-    xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
-    E2E_XCLIP_PID=$!
-    sleep 0.3
-    e2e_wait_for 10 e2e_memo_clipboard_is_file "$1" || e2e_fail "xclip did not take the X clipboard"
-    sleep "$E2E_CLIPBOARD_SETTLE"
-}
-
-e2e_memo_clipboard_is_file() { xclip -o -selection clipboard -target UTF8_STRING 2>/dev/null | cmp -s - "$1"; }
+e2e_memo_clipboard_put_file() { e2e_clipboard_serve "$1"; }
 
 # Waits until the program has taken the clipboard (the xclip serving the pasted text has ended) and its
 # text is the file's, byte for byte: e2e_memo_expect_clipboard_file FILE SECONDS WHAT.

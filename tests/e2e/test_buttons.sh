@@ -33,23 +33,13 @@ paste_face() {
 # Waits up to 3 s for the face: expect_face WHAT EXPECTED.
 expect_face() {
     local i
-    for ((i = 0; i < 10; i++)); do
-        paste_face "$1"
-        [ "$FACE" = "$2" ] && return 0
-        sleep 0.3
-    done
+    local what=$1 want=$2
+    e2e_wait_for 3 eval 'paste_face "$what"; [ "$FACE" = "$want" ]' && return 0
     e2e_fail "$1: the paste button shows face '$FACE', expected '$2'"
 }
 
 # Whether the close button shows its red Hot picture in a fresh grab; close_turns_red waits up to 3 s for it.
-close_turns_red() {
-    local i
-    for ((i = 0; i < 10; i++)); do
-        close_is_red "$1" && return 0
-        sleep 0.3
-    done
-    return 1
-}
+close_turns_red() { e2e_wait_for 3 close_is_red "$1"; }
 close_is_red() {
     e2e_grab "close-$1"
     local r g b
@@ -83,30 +73,25 @@ expect_face "at-rest" none
 e2e_hover $paste_x $paste_y
 expect_face "hot" hot
 xdotool mousedown 1
-sleep 0.3
 expect_face "pressed" pressed
 e2e_hover $paste_x $((paste_y + 40))
-sleep 0.2
 expect_face "dragged-off" none
 e2e_hover $paste_x $paste_y
-sleep 0.2
 expect_face "dragged-back" pressed
 xdotool mouseup 1
-sleep 0.3
 expect_face "released" hot
 # Off the button: the release pastes nothing; nor do right and middle presses, which change no face.
 e2e_hover $paste_x $paste_y
 xdotool mousedown 1
 e2e_hover $paste_x $((paste_y + 40))
 xdotool mouseup 1
-sleep 0.3
 for button in 3 2; do
     e2e_hover $paste_x $paste_y
     xdotool mousedown $button
+    # The face must not change: a check of nothing happening needs a time to watch.
     sleep 0.3
     expect_face "button-$button-held" hot
     xdotool mouseup $button
-    sleep 0.3
 done
 e2e_hover 600 50
 # The context menu of a right release in the pane would cover it: Esc closes any.
@@ -116,25 +101,22 @@ source_pane_is "粘" "one paste from a release over the button only"
 offer "贴"
 e2e_hover $paste_x $paste_y
 xdotool click --repeat 2 --delay 80 1
-sleep 0.5
 source_pane_is "粘贴贴" "a double click pastes twice"
 e2e_screenshot pasted-twice
 
 # The close button: red under the pointer, its Up picture when held; a release off it does nothing.
 e2e_hover 600 50
-sleep 0.5
-close_is_red "at-rest" && e2e_fail "the close button is red without the pointer"
+e2e_wait_for 3 eval '! close_is_red at-rest' || e2e_fail "the close button is red without the pointer"
 e2e_hover 682 9
 close_turns_red "hot" || e2e_fail "the close button is not red under the pointer"
 xdotool mousedown 1
-sleep 0.3
 e2e_wait_for 3 eval '! close_is_red held' || e2e_fail "the held close button shows its Hot picture"
 e2e_hover 682 40
 xdotool mouseup 1
-sleep 0.5
-e2e_running || e2e_fail "a release off the close button closed the program"
-# Dragged off and back on, the release closes.
+# Dragged off and back on, the release closes. Red again under the pointer: the release off it was handled.
 e2e_hover 682 9
+close_turns_red "back" || e2e_fail "the close button is not red under the pointer again"
+e2e_running || e2e_fail "a release off the close button closed the program"
 xdotool mousedown 1
 e2e_hover 682 40
 e2e_hover 682 9
@@ -148,6 +130,7 @@ e2e_click 682 9 2
 e2e_running || e2e_fail "a right or middle press on the close button closed the program"
 e2e_hover 600 50
 xdotool keydown space
+# Nothing may happen while Space is down: a check of nothing happening needs a time to watch.
 sleep 0.5
 e2e_running || e2e_fail "Space going down closed the program"
 xdotool keyup space

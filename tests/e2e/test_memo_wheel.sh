@@ -37,13 +37,14 @@ print(shift, gaps[len(gaps) // 2] if gaps else 0)" "$1" "$2"
 # focused pane's text moved by three lines a notch and the other pane's not at all.
 check_wheel() { # over_x over_y focused_inside other_inside notches what
     local before_f before_o after_f after_o shift line button=5 clicks=$5
+    e2e_sync
     before_f=$(ink_rows $3)
     before_o=$(ink_rows $4)
     [ "$clicks" -lt 0 ] && button=4 clicks=$((-clicks))
     # Not where a click left the pointer: xdotool's synchronous move waits for a motion that never comes.
     e2e_hover $(($1 + 20)) $(($2 + 20))
     xdotool click --repeat "$clicks" --delay 150 "$button"
-    sleep 0.8
+    e2e_sync
     after_f=$(ink_rows $3)
     after_o=$(ink_rows $4)
     [ "$after_o" = "$before_o" ] || e2e_fail "$6: the pane under the pointer scrolled"

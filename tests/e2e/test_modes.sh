@@ -33,7 +33,6 @@ expect_result() {
 # Gives the mode list the focus with its drop-down closed: a click opens it, Esc on the open list only closes it.
 focus_mode_list() {
     e2e_click $E2E_AT_MODE_LIST
-    sleep 0.3
     e2e_keys Escape
 }
 
@@ -56,7 +55,6 @@ wheel() {
     [ "$1" = DOWN ] && button=5
     e2e_hover $E2E_AT_MODE_LIST
     xdotool click --repeat "$2" --delay 150 "$button"
-    sleep 0.3
 }
 
 # The result pane's first lines, where a short result shows (client x y width height).
@@ -85,12 +83,9 @@ set_source "$(gb '发展')"
 e2e_geometry
 read -r bx by <<<"$E2E_AT_CONVERT"
 xdotool mousemove --sync $((E2E_X + bx)) $((E2E_Y + by)) mousedown 1
-sleep 0.3
 e2e_screenshot convert-held
 xdotool mousemove --sync $((E2E_X + bx)) $((E2E_Y + by + 40))
-sleep 0.3
 xdotool mouseup 1
-sleep 0.3
 expect_result "$first" "after a press on the convert button released off it"
 
 # Enter held on the focused button converts on every repeat: a paste while it is held shows in the result. The
@@ -98,12 +93,12 @@ expect_result "$first" "after a press on the convert button released off it"
 set_source "$(gb '汉字')"
 e2e_click $E2E_AT_CONVERT
 xdotool keydown Return
+# A held key repeats after a delay and then at a rate: durations of the behaviour, each waited out here.
 sleep 1
 e2e_clipboard_put_cp936_hex "$(gb '发展')"
 e2e_click $E2E_AT_PASTE_O
 sleep 1.5
 xdotool keyup Return
-sleep 0.3
 expect_result "$(gb '漢字發展')" "after Enter was held while the source pane changed"
 
 # Space converts once, on its release: nothing while it is held. An empty source first empties the result.
@@ -117,10 +112,10 @@ e2e_clipboard_put_cp936_hex "$(gb '语言')"
 e2e_click $E2E_AT_PASTE_O
 e2e_hover 600 50
 xdotool keydown space
+# Held past the key's repeat delay, a duration of the behaviour: still nothing may convert.
 sleep 1.5
 e2e_screenshot space-held
 e2e_region_plain $MEMO_D_TOP || e2e_fail "holding Space on the convert button converted before its release"
 xdotool keyup space
-sleep 0.3
 e2e_wait_for 5 eval '! e2e_region_plain $MEMO_D_TOP' || e2e_fail "releasing Space did not convert"
 expect_result "$(gb '語言')" "after Space was released on the convert button"

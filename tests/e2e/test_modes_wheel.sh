@@ -24,14 +24,13 @@ e2e_keys ctrl+a
 e2e_click $E2E_AT_PASTE_O
 e2e_click $E2E_AT_MEMO_O
 e2e_keys ctrl+Home
-e2e_hover 600 50
+e2e_sync
 pane_top "$E2E_SHOTS/modes_wheel-top-before.png"
 
 # Over the list, the focus in the pane: the pane scrolls, the mode stays the first.
 e2e_hover $E2E_AT_MODE_LIST
 xdotool click --repeat 2 --delay 150 5
-e2e_hover 600 50
-sleep 0.3
+e2e_sync
 pane_top "$E2E_SHOTS/modes_wheel-top-after.png"
 e2e_screenshot wheel-over-list
 changed=$(compare -metric AE "$E2E_SHOTS/modes_wheel-top-before.png" "$E2E_SHOTS/modes_wheel-top-after.png" null: 2>&1 || true)
@@ -39,11 +38,9 @@ changed=$(compare -metric AE "$E2E_SHOTS/modes_wheel-top-before.png" "$E2E_SHOTS
 
 # Over the result pane, the focus in the list: one notch down selects the second mode.
 e2e_click $E2E_AT_MODE_LIST
-sleep 0.3
 e2e_keys Escape
 e2e_hover $E2E_AT_MEMO_D
 xdotool click 5
-sleep 0.3
 e2e_screenshot wheel-over-pane
 e2e_clipboard_put_cp936_hex "$(gb '漢字')"
 e2e_click $E2E_AT_MEMO_O

@@ -24,18 +24,34 @@ px() { command convert "${3:-$SHOT}" -crop "1x1+$((E2E_X + $1))+$((E2E_Y + $2))"
 # Fails unless the bar's four white columns start at splitter x P, with a header's frame either side where a
 # pane has width: check_bar P WHAT.
 check_bar() {
-    local p=$1 what=$2 y=$((SY + 12)) x
+    local p=$1 what=$2
+    e2e_wait_for 3 bar_at "$p" || e2e_fail "$what: $WHY"
+    e2e_log "$what: bar at $p (left pane $p, right pane $((684 - p)))"
+}
+
+# Whether the screen shows the bar at P now; WHY tells what is wrong when not.
+bar_at() {
+    local p=$1 y=$((SY + 12)) x
     grab
     for x in 0 1 2 3; do
-        [ "$(px $((SX + p + x)) $y)" = FFFFFF ] || e2e_fail "$what: no white bar column at splitter x $((p + x))"
+        [ "$(px $((SX + p + x)) $y)" = FFFFFF ] || { WHY="no white bar column at splitter x $((p + x))"; return 1; }
     done
     if [ "$p" -gt 0 ] && [ "$(px $((SX + p - 1)) $y)" = FFFFFF ]; then
-        e2e_fail "$what: the left pane does not end at splitter x $p"
+        WHY="the left pane does not end at splitter x $p"
+        return 1
     fi
     if [ "$p" -lt 684 ] && [ "$(px $((SX + p + 4)) $y)" = FFFFFF ]; then
-        e2e_fail "$what: the right pane does not start at splitter x $((p + 4))"
+        WHY="the right pane does not start at splitter x $((p + 4))"
+        return 1
     fi
-    e2e_log "$what: bar at $p (left pane $p, right pane $((684 - p)))"
+}
+
+# Whether a fresh grab shows the outline at splitter x P; outline_shown waits for it, outline_gone for its end.
+see_outline() { grab && outline_at "$1"; }
+outline_shown() { e2e_wait_for 3 see_outline "$1" || e2e_fail "$2"; }
+outline_gone() {
+    local at=$1
+    e2e_wait_for 3 eval '! see_outline "$at"' || e2e_fail "$2"
 }
 
 # Whether the last screen shows the checkerboard outline at splitter x P over what the screen showed before the
@@ -63,26 +79,21 @@ outline_at() {
 # Presses on the bar at splitter x P and moves by DX in steps, leaving the button held.
 press_and_move() {
     local p=$1 dx=$2 i steps=10
+    # The screen before the press, all earlier input painted.
+    e2e_sync
     e2e_geometry
     local sx=$((E2E_X + SX + p + 1)) sy=$((E2E_Y + BAR_Y))
-    xdotool mousemove "$sx" "$sy"
-    sleep 0.3
     grab
     BASE=$E2E_SHOTS/$E2E_NAME-before.png
     cp "$SHOT" "$BASE"
-    # Not --sync where the pointer stays put or runs into the screen's edge: it would wait for a move.
-    xdotool mousedown 1
-    sleep 0.3
+    # Not --sync where the pointer stays put or runs into the screen's edge: it would wait for a move. No pauses:
+    # the program takes the press and the moves in order; the checks wait for what they show.
+    xdotool mousemove "$sx" "$sy" mousedown 1
     for ((i = 1; i <= steps; i++)); do
         xdotool mousemove $((sx + dx * i / steps)) "$sy"
-        sleep 0.08
     done
-    sleep 0.4
 }
-release() {
-    xdotool mouseup 1
-    sleep 0.6
-}
+release() { xdotool mouseup 1; }
 
 e2e_begin "${1:-}"
 e2e_start
@@ -94,19 +105,19 @@ e2e_keys h e l l o ctrl+a
 
 # 100 pixels to the right: while the button is held only the outline moves.
 press_and_move 342 100
-grab
+outline_shown 442 "no checkerboard outline at splitter x 442 while the button is held"
 cp "$SHOT" "$E2E_SHOTS/$E2E_NAME-dragging.png"
 e2e_log "screenshot while dragging: $E2E_SHOTS/$E2E_NAME-dragging.png"
-outline_at 442 || e2e_fail "no checkerboard outline at splitter x 442 while the button is held"
 outline_at 342 && e2e_fail "the outline still shows at the bar's old place while dragging"
 check_bar 342 "while held, the panes have not moved"
 release
 check_bar 442 "released 100 pixels to the right"
-outline_at 442 && e2e_fail "the outline stays on the screen after the release"
+outline_gone 442 "the outline stays on the screen after the release"
 e2e_screenshot released-at-442
 
 # The focus is on the splitter now: typed characters reach neither pane, and the selection still shows.
 e2e_keys x y z
+e2e_sync
 grab
 # The selection's highlight is the only strongly coloured thing in the pane's first line.
 saturation=$(command convert "$SHOT" -crop "60x16+$((E2E_X + SX + 2))+$((E2E_Y + SY + 26))" -colorspace HSL \
@@ -121,8 +132,7 @@ e2e_region_plain $((SX + 446 + 20)) $((SY + 30)) 200 200 || e2e_fail "typing wit
 
 # Far past the right edge of the window, released outside it: the bar stops at the right edge (684).
 press_and_move 442 700
-grab
-outline_at 684 || e2e_fail "the outline is not at the right edge (684) while dragged past it"
+outline_shown 684 "the outline is not at the right edge (684) while dragged past it"
 release
 check_bar 684 "released outside the window, past the right edge"
 e2e_screenshot at-right-edge
@@ -140,11 +150,9 @@ check_bar 342 "dragged back"
 
 # Escape during a drag: the outline goes, the panes stay.
 press_and_move 342 100
-grab
-outline_at 442 || e2e_fail "no outline before Escape"
+outline_shown 442 "no outline before Escape"
 e2e_keys Escape
-grab
-outline_at 442 && e2e_fail "the outline stays after Escape"
+outline_gone 442 "the outline stays after Escape"
 release
 check_bar 342 "Escape during the drag"
 e2e_screenshot after-escape
@@ -153,11 +161,11 @@ e2e_screenshot after-escape
 e2e_geometry
 xdotool mousemove --sync $((E2E_X + SX + 343)) $((E2E_Y + BAR_Y))
 xdotool mousedown 3
-sleep 0.3
 xdotool mousemove $((E2E_X + SX + 443)) $((E2E_Y + BAR_Y))
+# No outline may come: a check of nothing happening needs a time to watch.
 sleep 0.3
 grab
 outline_at 442 && e2e_fail "a right-button drag showed an outline"
 xdotool mouseup 3
-sleep 0.5
+e2e_sync
 check_bar 342 "right-button drag"

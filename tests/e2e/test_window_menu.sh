@@ -8,17 +8,19 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # Clicks the icon and prints the menu's "id x y width height": its top-left corner is the icon's bottom-left.
 open_menu() {
     e2e_click $E2E_AT_ICON
-    local i id x y w h
-    for ((i = 0; i < 30; i++)); do
-        while read -r id x y w h; do
-            if [ "$x" = $((E2E_X + 8)) ] && [ "$y" = $((E2E_Y + 22)) ]; then
-                echo "$id $x $y $w $h"
-                return 0
-            fi
-        done < <(e2e_other_windows)
-        sleep 0.1
-    done
+    e2e_wait_for 3 menu_at_icon && return 0
     e2e_fail "clicking the icon opened no menu at $((E2E_X + 8)),$((E2E_Y + 22)); windows: $(e2e_other_windows | tr '\n' ';')"
+}
+
+menu_at_icon() {
+    local id x y w h
+    while read -r id x y w h; do
+        if [ "$x" = $((E2E_X + 8)) ] && [ "$y" = $((E2E_Y + 22)) ]; then
+            echo "$id $x $y $w $h"
+            return 0
+        fi
+    done < <(e2e_other_windows)
+    return 1
 }
 
 menu_closed() { ! e2e_other_windows | awk -v id="$1" '$1 == id { found = 1 } END { exit !found }'; }
@@ -42,7 +44,6 @@ read -r id mx my mw mh <<<"$menu"
 shadow=$(e2e_other_windows | awk '$4 == 745 && $5 == 518 { print $1 }')
 [ -n "$shadow" ] || e2e_fail "no shadow window beside the main window"
 xdotool mousemove --sync $((mx + mw / 2)) $((my + 8))
-sleep 0.3
 e2e_screenshot menu-minimise-item
 xdotool click 1
 e2e_wait_for 5 eval '! visible "$E2E_WIN"' || e2e_fail "the minimise item left the main window on the screen"
@@ -57,7 +58,6 @@ e2e_start
 menu=$(open_menu)
 read -r id mx my mw mh <<<"$menu"
 xdotool mousemove --sync $((mx + mw / 2)) $((my + mh - 8))
-sleep 0.3
 e2e_screenshot menu-close-item
 xdotool click 1
 e2e_expect_exit 10 0

@@ -23,18 +23,17 @@ source "$ROOT/tools/env.sh"
 start_private_display
 trap 'stop_private_display' EXIT
 # start_private_display runs xcompmgr; it takes the selection a moment after it starts.
-wait_for() { local i; for i in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
-check "the compositor probe finds xcompmgr" wait_for display_has compositor
+check "the compositor probe finds xcompmgr" wait_for 5 display_has compositor
 check "with a compositor run.sh gives no advice" test -z "$(compositor_advice)"
 kill "$SINOSHIFT_XCOMPMGR_PID"
-check "without one the probe finds none" wait_for eval '! display_has compositor'
+check "without one the probe finds none" wait_for 5 eval '! display_has compositor'
 advice=$(compositor_advice)
 echo "     advice: $advice"
 check "without one run.sh gives one line of advice" test "$(printf '%s\n' "$advice" | grep -c 'xcompmgr')" = 1
 check "a bare X server has no window manager" eval '! display_has wm'
 openbox >/dev/null 2>&1 &
 ob=$!
-check "the window manager probe finds openbox" wait_for display_has wm
+check "the window manager probe finds openbox" wait_for 5 display_has wm
 kill "$ob"
 wait "$ob" 2>/dev/null
 

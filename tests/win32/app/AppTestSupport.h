@@ -92,7 +92,7 @@ protected:
     }
     void ShowWindowNow() {
         form->Show();
-        Pump(50);
+        PumpUntilShown(form->Handle());
     }
 
     TFrmRuvo* form = nullptr;

@@ -37,7 +37,7 @@ protected:
     void Start() {
         form->AfterConstruction();
         form->Show();
-        Pump(20);
+        PumpUntilShown(form->Handle());
     }
     Log Take() { return std::exchange(log, {}); }
 

@@ -117,7 +117,7 @@ TEST_F(Window, MenuItemsMinimiseAndClose) {
     EXPECT_TRUE(Application->Minimized());
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     Application->Restore();
-    Pump(20);
+    PumpUntil([&] { return IsWindowVisible(form->Handle()); }, "the restored window");
     RecordPopup(popped, 3); // PM_Close
     ClickControl(form->Image2);
     EXPECT_EQ(nullptr, form->Shadow());
@@ -132,7 +132,7 @@ TEST_F(Window, MinimiseButtonHidesTheWindowAndItsShadowUntilRestored) {
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     EXPECT_FALSE(form->Shadow()->ShadowVisible());
     Application->Restore();
-    Pump(20);
+    PumpUntil([&] { return IsWindowVisible(form->Handle()); }, "the restored window");
     EXPECT_TRUE(IsWindowVisible(form->Handle()));
     EXPECT_TRUE(form->Shadow()->ShadowVisible());
 }

@@ -172,7 +172,7 @@ TEST_F(ShadowTest, DeclinesHitTestsSoClicksReachTheWindowBelow) {
     auto* form = new TShadowTestForm(Application, bsNone, 150, 150, 200, 120);
     TFormShadow* shadow = form->AddShadow();
     form->ShowForm();
-    Pump(50);
+    PumpUntil([&] { return IsWindowVisible(shadow->Handle()); }, "the shadow shown");
     ASSERT_TRUE(IsWindowVisible(shadow->Handle()));
 
     const POINT beside{150 - 8, 150 + 60}; // in the shadow's margin, left of the form
@@ -192,11 +192,10 @@ TEST_F(ShadowTest, DeclinesHitTestsSoClicksReachTheWindowBelow) {
     } spy{below->WindowProc()};
     below->SetWindowProc(TWndMethod::Bind<&Spy::Hook>(&spy));
     // Let the pointer arrive before the press.
-    SetCursorPos(beside.x, beside.y);
-    Pump(100);
+    PumpUntilPointerAt(beside);
     mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    Pump(200);
+    PumpUntil([&] { return presses > 0; }, "the press below the shadow");
     EXPECT_EQ(presses, 1);
     EXPECT_EQ(spy.downs, 1);
     below->SetWindowProc(spy.saved);

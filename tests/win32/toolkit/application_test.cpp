@@ -178,7 +178,7 @@ protected:
         edit->SetEnabled(false);
         form->AfterConstruction();
         form->Show();
-        Pump(20);
+        PumpUntilShown(form->Handle());
     }
     void TearDown() override {
         Application->CancelHint();
@@ -193,14 +193,16 @@ protected:
         l->SetHint(hint);
         return l;
     }
-    // Puts the pointer on a client point and waits longer than the hint pause.
-    void RestAt(int x, int y) {
-        POINT p = form->ClientToScreen(POINT{x, y});
-        SetCursorPos(p.x, p.y);
+    // Puts the pointer on a client point and waits for the hint it should show; for none (nullptr), waits
+    // longer than the hint pause, a duration the behaviour defines.
+    void RestAt(int x, int y, const char* hint) {
         // The system's own move messages from the pointer's way there come first.
-        Pump(30);
+        PumpUntilPointerAt(form->ClientToScreen(POINT{x, y}));
         PostMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-        Pump(200);
+        if (!hint)
+            return Pump(200);
+        PumpUntil([&] { return Application->HintVisible() && Application->HintText() == hint; },
+                  std::string("the hint \"") + hint + "\"");
     }
     TForm* form = nullptr;
     TLabel *enabledLabel = nullptr, *disabledLabel = nullptr, *plainLabel = nullptr;
@@ -221,8 +223,8 @@ TEST_F(Hints, TheHintOfTheControlUnderThePointerShowsAfterThePause) {
     };
     for (const Case& c : cases) {
         // Away first, so every case starts without a hint.
-        RestAt(290, 5);
-        RestAt(c.X, c.Y);
+        RestAt(290, 5, "form hint");
+        RestAt(c.X, c.Y, c.Expected);
         EXPECT_TRUE(Application->HintVisible()) << c.Expected;
         EXPECT_EQ(Application->HintText(), c.Expected);
         ASSERT_TRUE(Application->HintWindow());
@@ -231,23 +233,23 @@ TEST_F(Hints, TheHintOfTheControlUnderThePointerShowsAfterThePause) {
 }
 
 TEST_F(Hints, APressHidesTheHintUntilThePointerMovesToAnotherControl) {
-    RestAt(20, 20);
+    RestAt(20, 20, "label hint");
     ASSERT_TRUE(Application->HintVisible());
     PostMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
     PostMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
-    Pump(20);
+    Pump();
     EXPECT_FALSE(Application->HintVisible());
-    RestAt(21, 21);
+    RestAt(21, 21, nullptr);
     EXPECT_FALSE(Application->HintVisible()) << "same control";
-    RestAt(70, 20);
+    RestAt(70, 20, "disabled label hint");
     EXPECT_EQ(Application->HintText(), "disabled label hint");
 }
 
 TEST_F(Hints, NoHintWithoutShowHintOrWhenTheControlGoes) {
     enabledLabel->SetShowHint(false);
-    RestAt(20, 20);
+    RestAt(20, 20, nullptr);
     EXPECT_FALSE(Application->HintVisible());
-    RestAt(70, 20);
+    RestAt(70, 20, "disabled label hint");
     ASSERT_TRUE(Application->HintVisible());
     delete disabledLabel;
     EXPECT_FALSE(Application->HintVisible());
@@ -270,7 +272,7 @@ protected:
         noStop->SetTabStop(false);
         form->AfterConstruction();
         form->Show();
-        Pump(20);
+        PumpUntilShown(form->Handle());
     }
     template <typename T> T* Make(TWinControl* parent, const std::string& name, int order) {
         auto* c = new T(form);
@@ -363,25 +365,24 @@ TEST_F(ApplicationTest, ATimerFiresUntilDisabledAndSettingItRestartsThePeriod) {
         ++fired;
     };
     timer->SetInterval(20);
-    Pump(200);
-    EXPECT_GE(fired, 3);
+    PumpUntil([&] { return fired >= 3; }, "three firings");
     timer->SetEnabled(false);
     int stopped = fired;
-    Pump(100);
+    Pump(100); // five periods: a duration, in which a disabled timer must not fire
     EXPECT_EQ(fired, stopped);
 
-    // Restarted well before it is due, the timer waits a whole period again.
+    // Restarted well before it is due, the timer waits a whole period again: no firing within 600 ms of the
+    // restart (the old period would have fired 200 ms after it); late is only slow.
     fired = 0;
     timer->SetInterval(600);
-    Pump(400);
+    Pump(400); // two thirds of the old period
     timer->SetEnabled(true);
-    Pump(400);
-    EXPECT_EQ(fired, 0);
-    Pump(500);
-    EXPECT_EQ(fired, 1);
+    const DWORD restarted = GetTickCount();
+    PumpUntil([&] { return fired >= 1; }, "the restarted timer's firing");
+    EXPECT_GE(GetTickCount() - restarted, 600u - 20u) << "fired before a whole period (tick granularity allowed)";
     // Owned components go with their owner: no timer message comes afterwards.
     delete owner;
-    Pump(50);
+    Pump();
 }
 
 TEST_F(ApplicationTest, AnExceptionFromOnTimerReachesTheHandler) {
@@ -391,7 +392,7 @@ TEST_F(ApplicationTest, AnExceptionFromOnTimerReachesTheHandler) {
         timer.SetEnabled(false);
         throw std::runtime_error("tick failed");
     };
-    Pump(100);
+    PumpUntil([&] { return !exceptions.empty(); }, "the exception");
     EXPECT_EQ(exceptions, (std::vector<std::string>{"tick failed"}));
 }
 
@@ -401,11 +402,10 @@ TEST_F(ApplicationTest, ATimerInADescriptionStartsWhenTheDescriptionEnds) {
     timer->SetInterval(10);
     int fired = 0;
     timer->OnTimer = [&](TObject*) { ++fired; };
-    Pump(60);
+    Pump(60); // six periods: a duration, in which the timer must not start
     EXPECT_EQ(fired, 0);
     form->AfterConstruction();
-    Pump(60);
-    EXPECT_GT(fired, 0);
+    PumpUntil([&] { return fired > 0; }, "a firing");
 }
 
 TEST_F(ApplicationTest, ChildrenGoWithTheirParentEvenWhenSomeoneElseOwnsThem) {
@@ -494,7 +494,7 @@ TEST_F(ApplicationTest, AWheelNotchGoesToTheFocusedControlOfItsForm) {
         f->AfterConstruction();
         f->Show();
     }
-    Pump(20);
+    PumpUntilShown(form->Handle());
     std::vector<TWheelRecorder*> recorders;
     for (TControl* c : std::initializer_list<TControl*>{form, panel, focused, under, nested, elsewhere})
         recorders.push_back(new TWheelRecorder(c, log));

@@ -38,7 +38,7 @@ protected:
         SetCursorPos(0, 0);
         form->AfterConstruction();
         form->Show();
-        Pump(20);
+        PumpUntilShown(form->Handle());
     }
     TForm* form = nullptr;
     Log log;
@@ -228,7 +228,7 @@ TEST_F(Controls, AWindowedControlIsToldOfPointerEntryAndExit) {
     EXPECT_TRUE(control->MouseInControl());
     // The system reports the exit once the pointer is elsewhere.
     SetCursorPos(p.x + 150, p.y + 100);
-    Pump(300);
+    PumpUntil([&] { return log.size() >= 2; }, "the exit");
     EXPECT_EQ(log, (Log{"enter", "leave"}));
     EXPECT_FALSE(control->MouseInControl());
 }

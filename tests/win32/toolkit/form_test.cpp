@@ -361,7 +361,7 @@ TEST_F(Forms, DoubleBufferedPaintMatchesPaintTo) {
     form->AfterConstruction();
     form->Show();
     UpdateWindow(form->Handle());
-    Pump(50);
+    PumpUntilShown(form->Handle());
 
     TClientDC screen(nullptr);
     TMemoryDC shown(screen.Handle()), painted(screen.Handle());
@@ -406,7 +406,7 @@ TEST_F(Forms, DestroyingAFormLeavesNoGdiObjectsBehind) {
         form->AfterConstruction();
         form->Show();
         UpdateWindow(form->Handle());
-        Pump(20);
+        PumpUntilShown(form->Handle());
         delete form;
         form = nullptr;
     }

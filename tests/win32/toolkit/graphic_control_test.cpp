@@ -68,7 +68,7 @@ protected:
         // The pointer starts away from the form.
         SetCursorPos(0, 0);
         form->Show();
-        Pump(50);
+        PumpUntilShown(form->Handle());
         SendMessageA(form->Handle(), WM_MOUSELEAVE, 0, 0);
         log.clear();
     }
@@ -190,7 +190,7 @@ TEST_F(GraphicControls, ParentPaintsThemInCreationOrderAfterItsBackground) {
 
 TEST_F(GraphicControls, InvalidateRepaintsTheControlsRectangleOnTheParent) {
     UpdateWindow(form->Handle());
-    Pump(20);
+    PumpUntilShown(form->Handle());
     int before = a->Paints;
     int otherBefore = c->Paints;
     a->Invalidate();

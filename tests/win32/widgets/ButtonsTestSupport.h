@@ -81,7 +81,7 @@ protected:
     void Start() {
         form->AfterConstruction();
         form->Show();
-        Pump(20);
+        PumpUntilShown(form->Handle());
     }
     TForm* form = nullptr;
     std::vector<std::string> exceptions;

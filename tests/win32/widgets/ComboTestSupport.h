@@ -46,7 +46,7 @@ protected:
     void Start() {
         form->AfterConstruction();
         form->Show();
-        Pump(30);
+        PumpUntilShown(form->Handle());
     }
     // Our widgets follow the override; the system's part of the window follows its theme.
     static void UseLook(const TLook& look, HWND window) {
@@ -56,7 +56,7 @@ protected:
     }
     static void Repaint(HWND window) {
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
-        Pump(10);
+        PumpUntil([&] { return !GetUpdateRect(window, nullptr, FALSE); }, "the repaint");
     }
     TForm* form = nullptr;
 };

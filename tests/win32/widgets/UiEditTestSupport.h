@@ -102,7 +102,7 @@ protected:
         PutClipboardText(Application->Handle(), "clip");
         form->AfterConstruction();
         form->Show();
-        Pump(20);
+        PumpUntilShown(form->Handle());
         Attach();
     }
     void TearDown() override {

@@ -96,7 +96,7 @@ TEST_F(UiComboBox, TypeAheadEscAndWheelThroughItsOwnMessages) {
     EXPECT_EQ(2, list->ItemIndex());
     chars("X");
     EXPECT_EQ(1, list->beeps);
-    Pump(1700); // the window timer resets the prefix
+    Pump(1700); // a duration of the behaviour: the window timer resets the prefix after 1500 ms
     chars("I\x1b");
     EXPECT_EQ(2, list->beeps);
     EXPECT_EQ(0, list->ItemIndex());

@@ -83,7 +83,7 @@ TEST_F(PaneFrame, ThemedLookShowsTheSystemsBorderUnlessCustomFramingIsAsked) {
     plain->SetBounds(230, 20, pane->Width(), pane->Height());
     plain->SetScrollBars(ssBoth);
     ::SetFocus(form->Handle());
-    Pump(20);
+    PumpUntil([&] { return GetFocus() == form->Handle(); }, "the focus on the form");
     for (HWND h : {pane->Handle(), plain->Handle()})
         Redraw(h);
     for (int depth : {0, 1})

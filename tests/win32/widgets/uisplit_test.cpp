@@ -64,7 +64,7 @@ protected:
         form->SetActiveControl(left);
         form->AfterConstruction();
         form->Show();
-        Pump(20);
+        PumpUntilShown(form->Handle());
         log.clear();
     }
     void TearDown() override { delete form; }

@@ -199,11 +199,10 @@ TEST_F(ToolButtons, DisabledButtonsShowTheirHints) {
     Application->SetHintPause(30);
     buttons[0]->SetEnabled(false);
     for (int i : {0, 2}) {
-        POINT p = header->ClientToScreen(POINT{buttons[i]->Left() + 10, 12});
-        SetCursorPos(p.x, p.y);
-        Pump(30);
+        // The system's own move messages come first, then the hint after its pause.
+        PumpUntilPointerAt(header->ClientToScreen(POINT{buttons[i]->Left() + 10, 12}));
         PostMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(buttons[i]->Left() + 10, 12));
-        Pump(200);
+        PumpUntil([&] { return Application->HintVisible(); }, "the hint");
         EXPECT_TRUE(Application->HintVisible()) << i;
         EXPECT_EQ(std::string("hint ") + char('0' + i), Application->HintText());
         Application->CancelHint();
