@@ -226,19 +226,20 @@ e2e_hover() {
     xdotool mousemove --sync $((E2E_X + $1)) $((E2E_Y + $2))
 }
 
-# Presses, moves in small steps and releases the left button: e2e_drag X Y DX DY (client coordinates).
+# Presses, moves in small steps and releases a button (the left one unless given):
+# e2e_drag X Y DX DY [BUTTON] (client coordinates).
 e2e_drag() {
-    local x=$1 y=$2 dx=$3 dy=$4 i steps=10
+    local x=$1 y=$2 dx=$3 dy=$4 button=${5:-1} i steps=10
     e2e_geometry
     local sx=$((E2E_X + x)) sy=$((E2E_Y + y))
-    xdotool mousemove --sync "$sx" "$sy" mousedown 1
+    xdotool mousemove --sync "$sx" "$sy" mousedown "$button"
     sleep 0.3
     for ((i = 1; i <= steps; i++)); do
         xdotool mousemove --sync $((sx + dx * i / steps)) $((sy + dy * i / steps))
         sleep 0.05
     done
     sleep 0.2
-    xdotool mouseup 1
+    xdotool mouseup "$button"
     sleep 0.5
 }
 
@@ -384,6 +385,14 @@ e2e_grab() {
 e2e_grabbed_pixel() {
     command convert "$E2E_GRAB" -crop "1x1+$((E2E_X + $1))+$((E2E_Y + $2))" -depth 8 txt:- 2>/dev/null |
         sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+}
+
+# Whether the close button shows its red Hot picture in a fresh grab: e2e_close_is_red WHAT.
+e2e_close_is_red() {
+    e2e_grab "close-$1"
+    local r g b
+    read -r r g b < <(e2e_grabbed_pixel 666 6)
+    [ "$r" -gt 180 ] && [ "$g" -lt 120 ]
 }
 
 # --- editing panes: large texts and the wheel ----------------------------------------------------------

@@ -41,20 +41,14 @@ expect_face() {
     e2e_fail "$1: the paste button shows face '$FACE', expected '$2'"
 }
 
-# Whether the close button shows its red Hot picture in a fresh grab; close_turns_red waits up to 3 s for it.
+# Waits up to 3 s for the close button's red Hot picture: close_turns_red WHAT.
 close_turns_red() {
     local i
     for ((i = 0; i < 10; i++)); do
-        close_is_red "$1" && return 0
+        e2e_close_is_red "$1" && return 0
         sleep 0.3
     done
     return 1
-}
-close_is_red() {
-    e2e_grab "close-$1"
-    local r g b
-    read -r r g b < <(e2e_grabbed_pixel 666 6)
-    [ "$r" -gt 180 ] && [ "$g" -lt 120 ]
 }
 
 # Copies the source pane out and compares: source_pane_is TEXT WHAT.
@@ -123,12 +117,12 @@ e2e_screenshot pasted-twice
 # The close button: red under the pointer, its Up picture when held; a release off it does nothing.
 e2e_hover 600 50
 sleep 0.5
-close_is_red "at-rest" && e2e_fail "the close button is red without the pointer"
+e2e_close_is_red "at-rest" && e2e_fail "the close button is red without the pointer"
 e2e_hover 682 9
 close_turns_red "hot" || e2e_fail "the close button is not red under the pointer"
 xdotool mousedown 1
 sleep 0.3
-e2e_wait_for 3 eval '! close_is_red held' || e2e_fail "the held close button shows its Hot picture"
+e2e_wait_for 3 eval '! e2e_close_is_red held' || e2e_fail "the held close button shows its Hot picture"
 e2e_hover 682 40
 xdotool mouseup 1
 sleep 0.5
