@@ -38,7 +38,7 @@ bool TTitleDrag::Filter(const TMessage& message) {
     if (!dragging_)
         return false;
     if (message.Msg == WM_CAPTURECHANGED) {
-        // Taken away (or given back by End): the window stays where it is. The window still learns of it.
+        // Taken by another window: the drag ends where the window is; the window still learns of it.
         dragging_ = false;
         return false;
     }
