@@ -292,6 +292,8 @@ void TFrmRuvo::FormClose(TObject*, TCloseAction&) {
 }
 
 void TFrmRuvo::WndProc(TMessage& message) {
+    if (titleDrag_.Filter(message))
+        return;
     if (message.Msg == WM_SHOWWINDOW) {
         WMShowWindow(message);
         return;
@@ -352,10 +354,15 @@ void TFrmRuvo::MemoOKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
             memo->SelectAll();
 }
 
-void TFrmRuvo::LabelTitleMouseDown(TObject* Sender, TMouseButton, TShiftState, int, int) {
+void TFrmRuvo::LabelTitleMouseDown(TObject* Sender, TMouseButton Button, TShiftState, int X, int Y) {
+    auto* label = static_cast<TControl*>(Sender);
+    if (Button != mbLeft) {
+        // The system's move loop would outlast this button's release (TTitleDrag says why).
+        titleDrag_.Begin(Button, label->ClientToScreen(POINT{X, Y}));
+        return;
+    }
     // The system's move loop takes the mouse from here until the button is released.
     ReleaseCapture();
-    auto* label = static_cast<TControl*>(Sender);
     SendMessageA(label->Parent()->Handle(), WM_SYSCOMMAND, kMoveByCaption, 0);
 }
 

@@ -2,6 +2,7 @@
 // The main window: the source pane on the left, the result pane on the right, the mode list and
 // the convert button above them, all on a borderless window painted from the skin, with its own
 // caption buttons, window menu and drop shadow.
+#include "app/TitleDrag.h"
 #include "toolkit/Form.h"
 #include "toolkit/Image.h"
 #include "toolkit/ImageList.h"
@@ -83,6 +84,7 @@ private:
     bool ShadowStillOwned() const;
 
     TFormShadow* shadow_ = nullptr;
+    TTitleDrag titleDrag_{this};
 };
 
 extern TFrmRuvo* FrmRuvo;

@@ -10,12 +10,12 @@ constexpr unsigned kSpace = 32;
 TButtonPolicy PolicyOf(TButtonKind kind) {
     switch (kind) {
     case bkCaption:
-        return {true, false, false, TButtonPolicy::Caption, false};
+        return {true, false, false, TButtonPolicy::Caption, false, TButtonPolicy::AnyPress};
     case bkTool:
-        return {false, true, true, TButtonPolicy::None, false};
+        return {false, true, true, TButtonPolicy::None, false, TButtonPolicy::NoPress};
     case bkPush:
     default:
-        return {true, true, false, TButtonPolicy::Push, true};
+        return {true, true, false, TButtonPolicy::Push, true, TButtonPolicy::LeftPress};
     }
 }
 
@@ -33,6 +33,13 @@ TButtonStep TButtonMachine::EndTracking(bool click) {
     step.Repaint = true;
     step.Click = click;
     return step;
+}
+
+bool TButtonMachine::PressTakesFocus(TMouseButton button, bool enabled) const {
+    if (!enabled)
+        return false;
+    return policy_.PressFocuses == TButtonPolicy::AnyPress ||
+           (policy_.PressFocuses == TButtonPolicy::LeftPress && button == mbLeft);
 }
 
 TButtonStep TButtonMachine::Press(TMouseButton button, bool enabled, bool focused) {

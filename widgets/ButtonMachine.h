@@ -3,12 +3,12 @@
 // windows.h: the caption buttons (TUiBmpButton), the header tool buttons (TUiToolButton) and the
 // push button (TUiBitBtn). The kinds differ only in a few rules (TButtonPolicy).
 //
-// How a button class uses it: own one TButtonMachine made with its kind; hand it the mouse
-// events in button coordinates (Press after any focus change the class makes, Move, Release),
-// the keys while focused, the loss of the focus, the loss of the mouse capture, and pointer
-// entry and exit; call Sync with the button's enabling at the start of every paint and draw
-// from State() and Hot(). Every event answers with a TButtonStep: repaint now, and whether the
-// click runs (repaint first, then the click).
+// How a button uses it: TButtonInput (windowed or windowless) hands it the mouse events in
+// button coordinates (Press after the focus change the policy asks for, Move, Release), the loss
+// of the mouse capture and pointer entry and exit; TWindowedButton adds the keys while focused and
+// the loss of the focus. The button calls Sync with its enabling at the start of every paint and
+// draws from State() and Hot(). Every event answers with a TButtonStep: repaint now, and whether
+// the click runs (repaint first, then the click).
 #include "toolkit/ControlTypes.h"
 
 enum TButtonState { bsUp, bsPressed, bsDisabled };
@@ -31,6 +31,9 @@ struct TButtonPolicy {
     enum { None, Caption, Push } Keys;
     // Losing the focus lifts the pressed look and clears the key flag.
     bool FocusLossLifts;
+    // Which presses on an enabled button take the keyboard focus first: none (windowless), a left
+    // press (the push button), any press (the caption button, although it is no tab stop).
+    enum { NoPress, LeftPress, AnyPress } PressFocuses;
 };
 
 TButtonPolicy PolicyOf(TButtonKind kind);
@@ -44,6 +47,8 @@ class TButtonMachine {
 public:
     explicit TButtonMachine(TButtonKind kind) : policy_(PolicyOf(kind)) {}
 
+    // Whether a press of this mouse button takes the keyboard focus before it is handed to Press.
+    bool PressTakesFocus(TMouseButton button, bool enabled) const;
     TButtonStep Press(TMouseButton button, bool enabled, bool focused);
     TButtonStep Move(bool inside);
     TButtonStep Release(TMouseButton button, bool inside);
@@ -60,6 +65,7 @@ public:
     // tracking; an enabled one still marked disabled returns to up.
     void Sync(bool enabled);
 
+    const TButtonPolicy& Policy() const { return policy_; }
     TButtonState State() const { return state_; }
     bool Pressed() const { return state_ == bsPressed; }
     bool Hot() const { return hot_; }

@@ -1,6 +1,5 @@
 #include "widgets/UiBitBtn.h"
 
-#include "toolkit/Form.h"
 #include "toolkit/ThemeServices.h"
 #include "widgets/ColorOps.h"
 
@@ -44,10 +43,8 @@ bool MoreThan256Colours(HDC dc) {
 
 } // namespace
 
-TUiCustomButton::TUiCustomButton(TComponent* owner) : TCustomControl(owner) {
-    // Presses, capture and clicks are the state machine's; a double click's second press is a
-    // plain press. Painted through a buffer of the button's size: the face never flickers.
-    SetControlStyle(0);
+TUiCustomButton::TUiCustomButton(TComponent* owner) : TWindowedButton(owner, bkPush) {
+    // Painted through a buffer of the button's size: the face never flickers.
     SetTabStop(true);
     SetDoubleBuffered(true);
     SetBounds(0, 0, 75, 25);
@@ -57,20 +54,13 @@ bool TUiCustomButton::UsesThemedFace() const {
     return themeAware_ && StyleServicesEnabled();
 }
 
-void TUiCustomButton::Apply(const TButtonStep& step) {
-    if (step.Repaint)
-        Repaint();
-    if (step.Click)
-        Click();
-}
-
 // --- painting ---
 
 void TUiCustomButton::EraseBackground(HDC dc) {
     if (hotTrack_)
         DrawParentImage(this, dc);
     else
-        TCustomControl::EraseBackground(dc);
+        TWindowedButton::EraseBackground(dc);
 }
 
 void TUiCustomButton::Paint() {
@@ -209,83 +199,19 @@ void TUiCustomButton::PaintFocusDots(const RECT& f) {
     }
 }
 
-// --- input ---
-
-void TUiCustomButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == mbLeft && Enabled())
-        SetFocus();
-    TButtonStep step = machine_.Press(button, Enabled(), Focused());
-    if (machine_.Tracking())
-        SetMouseCapture(true);
-    TCustomControl::MouseDown(button, shift, x, y);
-    Apply(step);
-}
-
-void TUiCustomButton::MouseMove(TShiftState shift, int x, int y) {
-    Apply(machine_.Move(Inside(x, y)));
-    TCustomControl::MouseMove(shift, x, y);
-}
-
-void TUiCustomButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    TButtonStep step = machine_.Release(button, Inside(x, y));
-    // Let go of the mouse once the press is over, so that losing the capture then cancels nothing.
-    if (!machine_.Tracking() && MouseCaptured())
-        SetMouseCapture(false);
-    TCustomControl::MouseUp(button, shift, x, y);
-    Apply(step);
-}
-
-void TUiCustomButton::MouseEnter() {
-    machine_.Enter();
-    if (hotTrack_ || UsesThemedFace())
-        InvalidateRect(Handle(), nullptr, FALSE);
-    TCustomControl::MouseEnter();
-}
-
-void TUiCustomButton::MouseLeave() {
-    machine_.Leave();
-    if (hotTrack_ || UsesThemedFace())
-        InvalidateRect(Handle(), nullptr, FALSE);
-    TCustomControl::MouseLeave();
-}
-
-void TUiCustomButton::KeyDown(WORD& key, TShiftState shift) {
-    TCustomControl::KeyDown(key, shift);
-    if (key == 0)
-        return;
-    TButtonStep step = machine_.KeyDown(key, shift, Enabled());
-    if (step.Click)
-        key = 0;
-    Apply(step);
-}
-
-void TUiCustomButton::KeyUp(WORD& key, TShiftState shift) {
-    TCustomControl::KeyUp(key, shift);
-    if (key != 0)
-        Apply(machine_.KeyUp(key));
-}
+// --- focus and click ---
 
 void TUiCustomButton::DoEnter() {
     active_ = true;
-    Invalidate();
-    TCustomControl::DoEnter();
+    TWindowedButton::DoEnter();
 }
 
 void TUiCustomButton::DoExit() {
     active_ = false;
-    machine_.FocusLost();
-    Invalidate();
-    TCustomControl::DoExit();
-}
-
-void TUiCustomButton::MouseCaptureLost() {
-    // Taken away by another window while pressed: the press ends without a click.
-    Apply(machine_.CaptureLost());
+    TWindowedButton::DoExit();
 }
 
 void TUiCustomButton::Click() {
     Repaint();
-    if (TForm* form = GetParentForm(this))
-        form->SetModalResult(modalResult_);
-    TCustomControl::Click();
+    TWindowedButton::Click();
 }

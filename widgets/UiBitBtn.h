@@ -3,12 +3,11 @@
 // is the system's themed push button; in the classic look with HotTrack it draws its own rounded
 // two-ring face with a hot or focus ring; a click fires on the left release inside it, on the
 // release of Space, or at once on Enter (each repeat of a held Enter too).
-#include "toolkit/CustomControl.h"
-#include "widgets/ButtonMachine.h"
 #include "widgets/PushButtonLook.h"
 #include "widgets/UiTypes.h"
+#include "widgets/WindowedButton.h"
 
-class TUiCustomButton : public TCustomControl {
+class TUiCustomButton : public TWindowedButton {
 public:
     explicit TUiCustomButton(TComponent* owner);
 
@@ -27,10 +26,6 @@ public:
     void SetThemeAware(bool value) { SetLook(themeAware_, value); }
     bool ShowFocusRect() const { return showFocusRect_; }
     void SetShowFocusRect(bool value) { SetLook(showFocusRect_, value); }
-    TModalResult ModalResult() const { return modalResult_; }
-    void SetModalResult(TModalResult result) { modalResult_ = result; }
-
-    bool Hot() const { return machine_.Hot(); }
     bool PressedLook() const { return machine_.Pressed(); }
     bool KeyFlag() const { return machine_.KeyFlag(); }
     // The focused button (this program has no default button).
@@ -41,26 +36,16 @@ public:
 protected:
     void Paint() override;
     void EraseBackground(HDC dc) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseEnter() override;
-    void MouseLeave() override;
-    void KeyDown(WORD& key, TShiftState shift) override;
-    void KeyUp(WORD& key, TShiftState shift) override;
+    bool HoverRepaints() const override { return hotTrack_ || UsesThemedFace(); }
     void DoEnter() override;
     void DoExit() override;
     void Click() override;
-    void MouseCaptureLost() override;
 
 private:
     template <typename T> void SetLook(T& field, T value) {
         field = value;
         Invalidate();
     }
-    // Repaints for a step of the machine, then clicks when it says so.
-    void Apply(const TButtonStep& step);
-    bool Inside(int x, int y) const { return x >= 0 && x < Width() && y >= 0 && y < Height(); }
     void PaintThemedFace(const RECT& r);
     void PaintClassicFace(const RECT& r);
     void PaintDisabledFace(const RECT& r);
@@ -74,9 +59,7 @@ private:
     TColor frameColor_ = cl3DDkShadow;
     bool themeAware_ = true;
     bool showFocusRect_ = true;
-    TModalResult modalResult_ = mrNone;
     bool active_ = false;
-    TButtonMachine machine_{bkPush};
 };
 
 class TUiButton : public TUiCustomButton {

@@ -1,10 +1,6 @@
 #include "widgets/UiBmpBtn.h"
 
-#include "toolkit/Form.h"
-
-TUiBmpButton::TUiBmpButton(TComponent* owner) : TCustomControl(owner) {
-    // A double click is a second press; the click is decided here, not by the toolkit.
-    SetControlStyle(csCaptureMouse);
+TUiBmpButton::TUiBmpButton(TComponent* owner) : TWindowedButton(owner, bkCaption) {
     SetTabStop(false);
     SetBounds(0, 0, 75, 25);
 }
@@ -21,7 +17,7 @@ void TUiBmpButton::SetShowFocus(bool value) {
 }
 
 void TUiBmpButton::Loaded() {
-    TCustomControl::Loaded();
+    TWindowedButton::Loaded();
     SetBounds(Left(), Top(), Width(), Height());
 }
 
@@ -32,7 +28,7 @@ void TUiBmpButton::ApplyBounds(const TBounds& bounds, bool fromLayout) {
         fitted.Width = bitmaps_.Up.Width();
         fitted.Height = bitmaps_.Up.Height();
     }
-    TCustomControl::ApplyBounds(fitted, fromLayout);
+    TWindowedButton::ApplyBounds(fitted, fromLayout);
 }
 
 TBitmap* TUiBmpButton::GeneratedDisabled() {
@@ -124,77 +120,4 @@ void TUiBmpButton::PaintCaption(TCanvas& canvas) {
                    (Height() + th) / 2 + 2};
         DrawFocusRect(canvas.Handle(), &focus);
     }
-}
-
-void TUiBmpButton::Apply(const TButtonStep& step) {
-    if (step.Repaint)
-        Repaint();
-    if (step.Click)
-        Click();
-}
-
-void TUiBmpButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    // Any press takes the focus first, although the button is no tab stop.
-    if (Enabled() && Visible() && !Focused())
-        SetFocus();
-    Apply(machine_.Press(button, Enabled(), Focused()));
-    TCustomControl::MouseDown(button, shift, x, y);
-}
-
-void TUiBmpButton::MouseMove(TShiftState shift, int x, int y) {
-    Apply(machine_.Move(Inside(x, y)));
-    TCustomControl::MouseMove(shift, x, y);
-}
-
-void TUiBmpButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    TButtonStep step = machine_.Release(button, Inside(x, y));
-    if (step.Repaint)
-        Repaint();
-    TCustomControl::MouseUp(button, shift, x, y);
-    if (step.Click)
-        Click();
-}
-
-void TUiBmpButton::MouseEnter() {
-    // Without a Hot picture the face does not change.
-    if (machine_.Enter().Repaint && !bitmaps_.Hot.Empty())
-        Invalidate();
-    TCustomControl::MouseEnter();
-}
-
-void TUiBmpButton::MouseLeave() {
-    if (machine_.Leave().Repaint && !bitmaps_.Hot.Empty())
-        Invalidate();
-    TCustomControl::MouseLeave();
-}
-
-void TUiBmpButton::MouseCaptureLost() {
-    Apply(machine_.CaptureLost());
-}
-
-void TUiBmpButton::KeyDown(WORD& key, TShiftState shift) {
-    TCustomControl::KeyDown(key, shift);
-    Apply(machine_.KeyDown(key, shift, Enabled()));
-}
-
-void TUiBmpButton::KeyUp(WORD& key, TShiftState shift) {
-    TCustomControl::KeyUp(key, shift);
-    Apply(machine_.KeyUp(key));
-}
-
-void TUiBmpButton::DoEnter() {
-    Invalidate();
-    TCustomControl::DoEnter();
-}
-
-void TUiBmpButton::DoExit() {
-    Invalidate();
-    Apply(machine_.FocusLost());
-    TCustomControl::DoExit();
-}
-
-void TUiBmpButton::Click() {
-    if (TForm* form = GetParentForm(this))
-        form->SetModalResult(modalResult_);
-    TCustomControl::Click();
 }

@@ -2,9 +2,7 @@
 
 #include "widgets/UiGradient.h"
 
-TUiToolButton::TUiToolButton(TComponent* owner) : TGraphicControl(owner) {
-    // The press and the click are tracked here; a double click's second press is a plain press.
-    SetControlStyle(csCaptureMouse);
+TUiToolButton::TUiToolButton(TComponent* owner) : TButtonInput(owner, bkTool) {
     SetBounds(0, 0, 25, 25);
 }
 
@@ -100,67 +98,4 @@ void TUiToolButton::Paint() {
         return;
     // Centred in the button less two pixels on each side; it does not move when pressed.
     images_->Draw(Canvas(), (w - images_->Width()) / 2, (h - images_->Height()) / 2, index, !greyed);
-}
-
-void TUiToolButton::SetHot(bool hot) {
-    if ((hot ? machine_.Enter() : machine_.Leave()).Repaint)
-        Repaint();
-}
-
-void TUiToolButton::TestHot(int x, int y) {
-    const bool over = Parent() && Parent()->ControlAtPos(POINT{Left() + x, Top() + y}, true) == this;
-    if (over == Hot())
-        return;
-    SetHot(over);
-    if (over)
-        TGraphicControl::MouseEnter();
-    else
-        TGraphicControl::MouseLeave();
-}
-
-void TUiToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (machine_.Press(button, Enabled(), false).Repaint)
-        Repaint();
-    TGraphicControl::MouseDown(button, shift, x, y);
-}
-
-void TUiToolButton::MouseMove(TShiftState shift, int x, int y) {
-    if (Tracking()) {
-        if (machine_.Move(Inside(x, y)).Repaint)
-            Repaint();
-    } else if (!Hot() && Enabled()) {
-        TestHot(x, y);
-    }
-    TGraphicControl::MouseMove(shift, x, y);
-}
-
-void TUiToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    const TButtonStep step = machine_.Release(button, Inside(x, y));
-    if (step.Repaint) {
-        // The toolkit lets go of the mouse on the left release only.
-        if (button != mbLeft)
-            SetMouseCapture(false);
-        Repaint();
-    }
-    TGraphicControl::MouseUp(button, shift, x, y);
-    if (step.Click)
-        Click();
-    // Still under the pointer after the click: the hot face comes back.
-    if (step.Repaint)
-        TestHot(x, y);
-}
-
-void TUiToolButton::MouseEnter() {
-    SetHot(true);
-    TGraphicControl::MouseEnter();
-}
-
-void TUiToolButton::MouseLeave() {
-    SetHot(false);
-    TGraphicControl::MouseLeave();
-}
-
-void TUiToolButton::MouseCaptureLost() {
-    if (machine_.CaptureLost().Repaint)
-        Repaint();
 }

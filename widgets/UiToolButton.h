@@ -1,8 +1,7 @@
 #pragma once
 // TUiToolButton: the pane headers' windowless picture buttons, drawn from an image list.
-#include "toolkit/GraphicControl.h"
 #include "toolkit/ImageList.h"
-#include "widgets/ButtonMachine.h"
+#include "widgets/ButtonInput.h"
 #include "widgets/UiTypes.h"
 
 // A flat picture button drawn on its parent. At rest only the picture shows; while the pointer is
@@ -10,10 +9,8 @@
 // when hot, dark to light when pressed). A disabled button shows DisabledIndex unaltered, or
 // without one the image list's greyed form, and takes no presses (they go to the parent). A left
 // press and release inside it is a click; a double click gives two. Rules: TButtonMachine.
-class TUiToolButton : public TGraphicControl {
+class TUiToolButton : public TButtonInput<TGraphicControl> {
 public:
-    using TState = TButtonState;
-
     explicit TUiToolButton(TComponent* owner);
 
     TImageList* Images() const { return images_; }
@@ -37,9 +34,6 @@ public:
     TColor SelectionFrameColor() const { return selectionFrameColor_; }
     void SetSelectionFrameColor(TColor color);
 
-    TState State() const { return machine_.State(); }
-    bool Hot() const { return machine_.Hot(); }
-    bool Tracking() const { return machine_.Tracking(); }
     // The image the next paint draws (-1: none), after the paint's state check; greyed tells
     // whether the image list draws it in its greyed form.
     int CurrentImage(bool* greyed = nullptr);
@@ -48,19 +42,9 @@ public:
 
 protected:
     void Paint() override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseEnter() override;
-    void MouseLeave() override;
-    void MouseCaptureLost() override;
 
 private:
     void Changed();
-    bool Inside(int x, int y) const { return x >= 0 && x < Width() && y >= 0 && y < Height(); }
-    // Hot when this button is the topmost control (disabled ones included) at the parent's point.
-    void TestHot(int x, int y);
-    void SetHot(bool hot);
 
     TImageList* images_ = nullptr;
     int imageIndex_ = -1;
@@ -72,5 +56,4 @@ private:
     TColor selectionColorStart_ = clBtnFace;
     TColor selectionColorStop_ = clBtnShadow;
     TColor selectionFrameColor_ = cl3DDkShadow;
-    TButtonMachine machine_{bkTool};
 };

@@ -219,17 +219,18 @@ e2e_hover() {
     xdotool mousemove --sync $((E2E_X + $1)) $((E2E_Y + $2))
 }
 
-# Presses, moves in small steps and releases the left button: e2e_drag X Y DX DY (client coordinates).
+# Presses, moves in small steps and releases a button (the left one unless given):
+# e2e_drag X Y DX DY [BUTTON] (client coordinates).
 e2e_drag() {
-    local x=$1 y=$2 dx=$3 dy=$4 i steps=10
+    local x=$1 y=$2 dx=$3 dy=$4 button=${5:-1} i steps=10
     e2e_geometry
     local sx=$((E2E_X + x)) sy=$((E2E_Y + y))
     # No pauses: the program takes the press, the moves and the release in order; the caller waits for the outcome.
-    xdotool mousemove --sync "$sx" "$sy" mousedown 1
+    xdotool mousemove --sync "$sx" "$sy" mousedown "$button"
     for ((i = 1; i <= steps; i++)); do
         xdotool mousemove --sync $((sx + dx * i / steps)) $((sy + dy * i / steps))
     done
-    xdotool mouseup 1
+    xdotool mouseup "$button"
 }
 
 # Waits until the main window's screen position is X,Y: e2e_expect_at X Y WHAT.

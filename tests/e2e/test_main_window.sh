@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real program as a user would: pastes GB text from the X clipboard into the source pane, converts it
 # in each of the four modes (the mode chosen once with the keyboard and once with the mouse), copies the result
-# out and compares its bytes; cuts the source pane empty; drags the window by its title strip; closes it from
-# the window menu. Usage: bash test_main_window.sh path/to/Sinoshift.exe
+# out and compares its bytes; cuts the source pane empty; drags the window by its title strip with each button
+# (after a right click it no longer follows the pointer); closes it from the window menu.
+# Usage: bash test_main_window.sh path/to/Sinoshift.exe
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -133,6 +134,22 @@ shadow=
 e2e_wait_for 5 eval 'shadow=$(shadow_at); [ "$shadow" = "$((E2E_X - 16)),$((E2E_Y - 16))" ]' ||
     e2e_fail "after the drag the shadow is at '${shadow:-nowhere}', expected $((E2E_X - 16)),$((E2E_Y - 16))"
 e2e_screenshot dragged
+# The right and middle buttons drag it too, while held.
+for button in 3 2; do
+    x0=$E2E_X y0=$E2E_Y
+    e2e_drag $E2E_AT_TITLE 60 40 $button
+    e2e_wait_for 5 eval 'e2e_geometry; [ "$E2E_X,$E2E_Y" = "$((x0 + 60)),$((y0 + 40))" ]' ||
+        e2e_fail "dragging the title strip by 60,40 with button $button moved the window from $x0,$y0 to $E2E_X,$E2E_Y"
+done
+# After a right click the window stays put when the pointer moves on: the close button turns red under it.
+x0=$E2E_X y0=$E2E_Y
+e2e_click $E2E_AT_TITLE 3
+e2e_hover 682 9
+e2e_wait_for 5 e2e_close_is_red "after-right-click" ||
+    e2e_fail "after a right click on the title strip the pointer's move did not reach the close button"
+e2e_geometry
+[ "$E2E_X,$E2E_Y" = "$x0,$y0" ] || e2e_fail "after a right click the window followed the pointer to $E2E_X,$E2E_Y"
+e2e_hover 600 50
 # A press below the strip, on the painted skin, moves nothing.
 x0=$E2E_X y0=$E2E_Y
 e2e_drag 600 50 80 60

@@ -150,4 +150,24 @@ TEST(ButtonMachine, RepaintsOnlyWhenTheLookChanges) {
     }
 }
 
+TEST(ButtonMachine, PressesThatTakeTheFocusFirst) {
+    struct FocusRow {
+        TButtonKind Kind;
+        bool Left, Right, Middle, LeftWhenDisabled;
+    };
+    const FocusRow rows[] = {
+        {bkCaption, true, true, true, false},
+        {bkTool, false, false, false, false},
+        {bkPush, true, false, false, false},
+    };
+    for (const FocusRow& r : rows) {
+        SCOPED_TRACE(KindName(r.Kind));
+        const TButtonMachine m(r.Kind);
+        EXPECT_EQ(r.Left, m.PressTakesFocus(mbLeft, true));
+        EXPECT_EQ(r.Right, m.PressTakesFocus(mbRight, true));
+        EXPECT_EQ(r.Middle, m.PressTakesFocus(mbMiddle, true));
+        EXPECT_EQ(r.LeftWhenDisabled, m.PressTakesFocus(mbLeft, false));
+    }
+}
+
 } // namespace

@@ -8,7 +8,7 @@
 namespace {
 
 // Takes the window's system commands out of its message callback, so that the system's modal
-// move loop never starts; everything else passes on.
+// move loop never starts, and records where the window moves; everything else passes on.
 class TSysCommandRecorder {
 public:
     explicit TSysCommandRecorder(TForm* form) : form_(form), saved_(form->WindowProc()) {
@@ -18,9 +18,21 @@ public:
     std::vector<WPARAM> Commands;
     std::vector<LPARAM> Params;
     bool CaptureHeld = false;
+    std::vector<POINT> Positions;
+    std::vector<std::pair<int, int>> MovesFrom(const RECT& start) const {
+        std::vector<std::pair<int, int>> moves;
+        for (POINT p : Positions)
+            moves.emplace_back(p.x - start.left, p.y - start.top);
+        return moves;
+    }
 
 private:
     void WndProc(TMessage& message) {
+        if (message.Msg == WM_WINDOWPOSCHANGED) {
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
+            if (!(pos->flags & SWP_NOMOVE))
+                Positions.push_back(POINT{pos->x, pos->y});
+        }
         if (message.Msg == WM_SYSCOMMAND) {
             Commands.push_back(message.WParam);
             Params.push_back(message.LParam);
@@ -59,36 +71,64 @@ protected:
 
 } // namespace
 
-TEST_F(Window, AnyButtonOnTheUncoveredTitleStripHandsTheWindowToTheMoveLoop) {
+TEST_F(Window, EachButtonDragsTheWindowByTheUncoveredTitleStripOnlyWhileItIsHeld) {
+    // Pressed at (X, Y), the pointer moves by (100, 40) with Held down, the button is released
+    // there, then the pointer moves on by (30, 30) with no button. The left button hands the window
+    // to the system's move loop (recorded, not run); the others move it here, while held only.
     struct Variant {
         const char* What;
         int X, Y;
         UINT Down, Up;
-        bool Moves;
+        WPARAM Held;
+        bool CaptureTaken;
+        std::vector<WPARAM> Commands;
+        std::vector<std::pair<int, int>> Moves;
     };
     const Variant variants[] = {
-        {"left on the strip", 300, 12, WM_LBUTTONDOWN, WM_LBUTTONUP, true},
-        {"right on the strip", 500, 3, WM_RBUTTONDOWN, WM_RBUTTONUP, true},
-        {"middle on the strip", 600, 24, WM_MBUTTONDOWN, WM_MBUTTONUP, true},
-        {"on the icon", 12, 12, WM_LBUTTONDOWN, WM_LBUTTONUP, false},
-        {"on the logo", 100, 20, WM_LBUTTONDOWN, WM_LBUTTONUP, false},
-        {"below the strip", 600, 50, WM_LBUTTONDOWN, WM_LBUTTONUP, false},
+        {"left on the strip", 300, 12, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, false, {0xF012}, {}},
+        {"right on the strip", 500, 3, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, false, {}, {{100, 40}}},
+        {"middle on the strip", 600, 24, WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON, false, {}, {{100, 40}}},
+        {"right, its release unseen", 500, 3, WM_RBUTTONDOWN, WM_RBUTTONUP, 0, false, {}, {}},
+        {"right, the capture taken away", 500, 3, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, true, {}, {}},
+        {"on the icon", 12, 12, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, false, {}, {}},
+        {"on the logo", 100, 20, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, false, {}, {}},
+        {"below the strip", 600, 50, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, false, {}, {}},
+        {"right below the strip", 600, 50, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, false, {}, {}},
     };
     Popped popped;
     RecordPopup(popped, 0);
+    HWND window = form->Handle();
     for (const Variant& v : variants) {
         SCOPED_TRACE(v.What);
-        TSysCommandRecorder recorder(form);
-        Press(form->Handle(), v.X, v.Y, v.Down);
-        Release(form->Handle(), v.X, v.Y, v.Up);
-        if (v.Moves) {
-            EXPECT_EQ(std::vector<WPARAM>{0xF012}, recorder.Commands);
-            EXPECT_EQ(std::vector<LPARAM>{0}, recorder.Params);
-            // The label's hold on the mouse is let go first: the move loop takes it.
+        RECT start;
+        GetWindowRect(window, &start);
+        {
+            TSysCommandRecorder recorder(form);
+            // The pointer at (dx, dy) from the press, in the window's coordinates as they are now.
+            auto at = [&](int dx, int dy) {
+                POINT p{start.left + v.X + dx, start.top + v.Y + dy};
+                ScreenToClient(window, &p);
+                return MAKELPARAM(p.x, p.y);
+            };
+            Press(window, v.X, v.Y, v.Down);
+            const bool dragsHere = v.Down != WM_LBUTTONDOWN && v.Y < 25;
+            EXPECT_EQ(dragsHere, GetCapture() == window);
+            if (v.CaptureTaken) {
+                SetCapture(form->BtnDo->Handle());
+                ReleaseCapture();
+            }
+            SendMessageA(window, WM_MOUSEMOVE, v.Held, at(100, 40));
+            SendMessageA(window, v.Up, 0, at(100, 40));
+            SendMessageA(window, WM_MOUSEMOVE, 0, at(130, 70));
+            EXPECT_EQ(v.Commands, recorder.Commands);
+            EXPECT_EQ(std::vector<LPARAM>(v.Commands.size(), 0), recorder.Params);
+            // The label's hold on the mouse is let go before the move loop takes it.
             EXPECT_FALSE(recorder.CaptureHeld);
-        } else {
-            EXPECT_TRUE(recorder.Commands.empty());
+            EXPECT_EQ(v.Moves, recorder.MovesFrom(start));
+            EXPECT_EQ(nullptr, GetCapture());
         }
+        SetWindowPos(window, nullptr, start.left, start.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
