@@ -43,6 +43,14 @@ for size in 16 32 48 256; do
 done
 e2e_log "installed: entry valid, icons there"
 
+# For all users, under a prefix: the same files there, and nothing left after the uninstall.
+mkdir "$work/system"
+as_user bash "$root/tools/install.sh" --prefix "$work/system" >/dev/null || e2e_fail "install --prefix failed"
+[ -x "$work/system/bin/sinoshift-cli" ] && [ -f "$work/system/share/applications/sinoshift.desktop" ] ||
+    e2e_fail "install --prefix put no commands or entry in $work/system"
+as_user bash "$root/tools/install.sh" --prefix "$work/system" --uninstall >/dev/null
+[ -z "$(ls -A "$work/system")" ] || e2e_fail "uninstall --prefix left $(cd "$work/system" && find .)"
+
 # The command line from another folder on a relative path; its first start makes the prefix.
 cd "$work/elsewhere"
 printf '%s' '简体中文转换' | iconv -f UTF-8 -t GBK >texts/in.gb
