@@ -39,9 +39,13 @@ record=$lib/installed
 userdata=${XDG_DATA_HOME:-$HOME/.local/share}/sinoshift
 
 if [ "$mode" = uninstall ]; then
-    [ -f "$record" ] || die "Sinoshift is not installed under $prefix (no $record)"
-    mapfile -t made <"$record"
-    if [ "$purge" = 1 ]; then
+    made=()
+    if [ -f "$record" ]; then
+        mapfile -t made <"$record"
+    else
+        say "Sinoshift is not installed under $prefix (no $record)"
+    fi
+    if [ "$purge" = 1 ] && [ -d "$userdata" ]; then
         rm -rf -- "$userdata"
         say "removed your Wine prefix of Sinoshift ($userdata)"
     elif [ -d "$userdata" ]; then
@@ -55,7 +59,7 @@ if [ "$mode" = uninstall ]; then
         d*) rmdir -- "$path" 2>/dev/null || true ;;
         esac
     done
-    say "removed Sinoshift from $prefix"
+    [ "${#made[@]}" = 0 ] || say "removed Sinoshift from $prefix"
     exit 0
 fi
 
