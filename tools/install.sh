@@ -79,7 +79,7 @@ missing=$(absent "${needed[@]}")
 [ -z "$missing" ] || die "missing system packages: $missing; install them with this one command, then run this again:
     $setup_command"
 
-build=${SINOSHIFT_BUILD:-$root/build}
+build=$(realpath -m "${SINOSHIFT_BUILD:-$root/build}")
 bin=$build/win32/bin
 if [ -z "$(absent "${builders[@]}")" ]; then
     say "building the programs (only what changed)"
