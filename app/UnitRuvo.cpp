@@ -4,6 +4,7 @@
 #include "chrome/ufrmShadowFrame.h"
 #include "conversion/CH_Functions.h"
 #include "toolkit/Application.h"
+#include "sinoshift_version.h"
 
 TFrmRuvo* FrmRuvo = nullptr;
 
@@ -22,7 +23,7 @@ const char* const kConvertCaption = "\xD7\xAA\xBB\xBB >>";        // 转换 >>
 const char* const kMenuMinimize = "\xD7\xEE\xD0\xA1\xBB\xAF(&N)"; // 最小化(&N)
 const char* const kMenuClose = "\xB9\xD8\xB1\xD5(&C)";            // 关闭(&C)
 const char* const kMakerNotice = "(c) 2026 Sinoshift";
-const char* const kVersionText = "Version 1.6.8.0";
+const char* const kVersionText = "Version " SINOSHIFT_VERSION_TEXT;
 
 constexpr TColor kHeaderFlatColor = 9867923; // red 147, green 146, blue 150
 constexpr TColor kVersionColor = 4276545;    // red, green and blue 65

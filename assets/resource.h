@@ -2,8 +2,7 @@
 #ifndef SINOSHIFT_ASSETS_RESOURCE_H
 #define SINOSHIFT_ASSETS_RESOURCE_H
 
-#define SINOSHIFT_VERSION_BIN 1, 6, 8, 0
-#define SINOSHIFT_VERSION_TEXT "1.6.8.0"
+#include "sinoshift_version.h"
 #define SINOSHIFT_PRODUCT_NAME "Sinoshift"
 
 /* Numeric ids: the manifest must be id 1 for the loader to bind it to the process. */

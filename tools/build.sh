@@ -25,8 +25,10 @@ say "build: 32-bit Windows tree"
 run_logged "win32 configure" "$SINOSHIFT_BUILD/win32-configure.log" \
     cmake -S "$SINOSHIFT_ROOT" -B "$SINOSHIFT_BUILD/win32" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$SINOSHIFT_ROOT/cmake/toolchain-i686-mingw.cmake"
+# SINOSHIFT_WIN32_TARGETS names the targets to build (the package needs only the two programs); all by default.
+# shellcheck disable=SC2086 # a list of target names
 run_logged "win32 build" "$SINOSHIFT_BUILD/win32-build.log" \
-    cmake --build "$SINOSHIFT_BUILD/win32" -j2
+    cmake --build "$SINOSHIFT_BUILD/win32" -j2 ${SINOSHIFT_WIN32_TARGETS:+--target $SINOSHIFT_WIN32_TARGETS}
 
 # The fuzz targets, to run over their corpora, beside the native tree: only where clang builds them, so a
 # gcc-only machine still tests the rest.

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Takes a Debian 12 machine (as root) to where the program builds, runs and tests.
 # Idempotent: on a ready machine it only checks, in a few seconds. Quiet: one line a step.
+#   --packages-only   only the system's packages (what tools/install.sh asks for): no build folder, no prefix
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+source "$SINOSHIFT_ROOT/tools/wineprefix.sh"
+packages_only=0
+[ "${1:-}" = --packages-only ] && packages_only=1
 
 packages=(
     cmake g++ make python3 git
@@ -15,9 +19,14 @@ packages=(
     libopencc-data opencc unicode-data gettext
 )
 
-log=$SINOSHIFT_BUILD/setup.log
-mkdir -p "$SINOSHIFT_BUILD"
-: >"$log"
+if [ "$packages_only" = 1 ]; then
+    # Run by root for a user's install: nothing in the user's checkout may become root's.
+    log=$(mktemp /tmp/sinoshift-setup.XXXXXX)
+else
+    log=$SINOSHIFT_BUILD/setup.log
+    mkdir -p "$SINOSHIFT_BUILD"
+    : >"$log"
+fi
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     say "setup: adding the i386 architecture"
@@ -68,40 +77,19 @@ xfixes_found || die "the 32-bit libXfixes.so.3 is not in the loader's cache alth
 
 # Only now may the shells and Wine use the project's locale.
 use_project_locale || die "the locale $SINOSHIFT_LOCALE is missing although locales-all is installed"
+[ "$packages_only" = 1 ] && exit 0
 
 # The Wine prefix lives in the build folder, never in ~/.wine.
 if [ ! -f "$WINEPREFIX/.sinoshift-ready" ]; then
     say "setup: creating the Wine prefix in $WINEPREFIX"
-    rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    # wineboot wants no display; keep it from opening windows on one.
-    DISPLAY= wineboot -i >>"$log" 2>&1 || die "wineboot failed (see $log)"
-    wineserver -w
-    touch "$WINEPREFIX/.sinoshift-ready"
+    wineprefix_create "$log" || die "wineboot failed (see $log)"
 else
     say "setup: Wine prefix ready"
 fi
 
-# The prefix's settings; the marker's number goes up whenever they change, so older prefixes catch up.
-settings=$WINEPREFIX/.sinoshift-settings-3
-if [ ! -f "$settings" ]; then
-    say "setup: applying the Wine prefix settings"
-    # The CJK font for the Song faces the program asks for: the WenQuanYi face with hand-tuned bitmaps,
-    # which stays crisp at the program's 9-point size where outlines smear.
-    for face in "宋体" "SimSun" "新宋体" "NSimSun"; do
-        DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
-            /d "WenQuanYi Zen Hei Sharp" /f >>"$log" 2>&1 || die "could not set the font replacement (see $log)"
-    done
-    # No Tahoma in Debian: a close sans face, smoothed, keeps the small Latin labels legible.
-    DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /t REG_SZ /d "DejaVu Sans" /f \
-        >>"$log" 2>&1 || die "could not set the font replacement (see $log)"
-    DISPLAY= wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /t REG_SZ /d 2 /f >>"$log" 2>&1 &&
-        DISPLAY= wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 1 /f \
-            >>"$log" 2>&1 || die "could not set font smoothing (see $log)"
-    # Whether Wine leaves its windows to a window manager depends on the display: the run and test scripts
-    # choose it (wine_follow_display); the prefix keeps Wine's default, as on a desktop.
-    DISPLAY= wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >>"$log" 2>&1 || true
-    rm -f "$WINEPREFIX/.sinoshift-managed"
-    wineserver -w
-    touch "$settings"
-fi
+# The prefix's settings (tools/wineprefix.sh); the prefix keeps Wine's default window management, as on a
+# desktop: the run and test scripts choose it per display (wine_follow_display).
+before=$(cat "$WINEPREFIX/.sinoshift-settings.reg" 2>/dev/null | md5sum)
+wineprefix_apply - "$log" || die "could not apply the Wine prefix settings (see $log)"
+# New settings reset the window management, which wine_managed remembers having set.
+[ "$(cat "$WINEPREFIX/.sinoshift-settings.reg" 2>/dev/null | md5sum)" = "$before" ] || rm -f "$WINEPREFIX/.sinoshift-managed"

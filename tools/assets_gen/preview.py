@@ -46,7 +46,7 @@ def compose_window(skin, logo, icon, buttons, width=713, height=486):
     draw(logo, LOGO_AT)
     # The version label beside the name (Tahoma in the program; a look-alike here).
     font = ImageFont.truetype("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf", 9)
-    ImageDraw.Draw(win).text((338, 42), "Version 1.6.8.0", font=font, fill=(65, 65, 65))
+    ImageDraw.Draw(win).text((338, 42), "Version " + open(os.path.join(os.path.dirname(__file__), "..", "..", "VERSION")).read().strip(), font=font, fill=(65, 65, 65))
     draw(icon, (8, 6))
     draw(buttons[0], (636, 1), keyed=False)
     draw(buttons[1], (661, 1), keyed=False)
