@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <mutex>
+
 namespace {
 
 // Exports of Wine's own system libraries, absent on Windows.
@@ -37,6 +39,9 @@ bool RunUnixProgram(const std::vector<std::string>& argv) {
     static const auto spawn = WineExport<TUnixSpawn>(L"ntdll.dll", "__wine_unix_spawnvp");
     if (spawn == nullptr || argv.empty())
         return false;
+    // One at a time: forking while another thread forks is not safe everywhere Wine runs (qemu-user).
+    static std::mutex one;
+    std::lock_guard<std::mutex> guard(one);
     std::vector<std::string> copies(argv);
     std::vector<char*> pointers;
     for (std::string& arg : copies)
