@@ -3,15 +3,25 @@
 # (the project's prefix in build/) and by the installed launchers (a prefix of the user's own); both set
 # WINEPREFIX first. Needs nothing but Wine and iconv.
 
-# Makes the prefix at $WINEPREFIX unless it is ready; wineboot's output goes to the file LOG.
+# Makes the prefix at $WINEPREFIX unless it is ready; wineboot's output goes to the file LOG. Ready means
+# system32 holds kernel32: under heavy CPU emulation the first wineboot has been seen to give up loading it
+# while the prefix's set-up went on in the background, so each try waits for the prefix's server to end and
+# then looks.
 wineprefix_create() {
     [ -f "$WINEPREFIX/.sinoshift-ready" ] && return 0
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    # wineboot wants no display; keep it from opening windows on one.
-    DISPLAY='' wineboot -i </dev/null >>"$1" 2>&1 || return 1
-    wineserver -w
-    touch "$WINEPREFIX/.sinoshift-ready"
+    local try
+    for try in 1 2 3; do
+        # wineboot wants no display; keep it from opening windows on one.
+        DISPLAY='' wineboot -i </dev/null >>"$1" 2>&1 || echo "wineboot: try $try failed" >>"$1"
+        wineserver -w
+        if [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
+            touch "$WINEPREFIX/.sinoshift-ready"
+            return 0
+        fi
+    done
+    return 1
 }
 
 # Prints the settings as a registry file: the CJK font for the Song faces the program asks for, a sans face for
