@@ -1,10 +1,23 @@
 // The command line's argument parser: any arguments (the input's NUL bytes separate them) give one answer
-// that holds together.
+// that holds together: help and version only when asked before "--", a refusal with its error line, or a
+// run with a valid conversion and encodings, whose inputs and output are among the arguments.
 
 #include "cli/CliOptions.h"
 #include "fuzz/FuzzInput.h"
 
 #include <algorithm>
+
+namespace {
+
+bool ValidConversion(TConversionId id) {
+    return id >= TConversionId::S2T && id <= TConversionId::HK2S;
+}
+
+bool ValidEncoding(TEncoding encoding) {
+    return encoding >= TEncoding::Gb && encoding <= TEncoding::Utf8;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TFuzzInput input(data, size);
@@ -17,34 +30,66 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const TCliOptions options = ParseCliArguments(args);
-    const auto endOfOptions = std::find(args.begin(), args.end(), "--");
-    const auto asks = [&](const char* a, const char* b) {
-        return std::find_if(args.begin(), endOfOptions,
-                            [&](const std::string& s) { return s == a || s == b; }) != endOfOptions;
+    const auto endOfOptions = std::find(args.begin(), args.end(), std::string("--"));
+    const auto asked = std::find_if(args.begin(), endOfOptions, [](const std::string& s) {
+        return s == "--help" || s == "-h" || s == "--version";
+    });
+    const auto given = [&](const char* option) {
+        return std::find(args.begin(), endOfOptions, std::string(option)) != endOfOptions;
     };
+    const auto among = [&](const std::string& name) {
+        return std::find(args.begin(), args.end(), name) != args.end();
+    };
+    FUZZ_CHECK((asked != endOfOptions) ==
+               (options.Action == TCliAction::Help || options.Action == TCliAction::Version));
     switch (options.Action) {
     case TCliAction::Help:
-        FUZZ_CHECK(asks("--help", "-h"));
+        FUZZ_CHECK(*asked != "--version");
         break;
     case TCliAction::Version:
-        FUZZ_CHECK(asks("--version", "--version"));
-        break;
-    case TCliAction::Convert:
-        FUZZ_CHECK(options.Error.empty());
-        FUZZ_CHECK(options.Mode >= 0 && options.Mode <= 3);
-        // An empty output name is refused here; an empty input name is left to fail when it is opened.
-        FUZZ_CHECK(!options.Output.empty());
-        FUZZ_CHECK(std::count(args.begin(), args.end(), options.Input) > 0 || options.Input == "-");
-        FUZZ_CHECK(!options.Strict || std::count(args.begin(), endOfOptions, "--strict") > 0);
-        FUZZ_CHECK(CliTargetName(options.Mode) == nullptr || options.Mode >= 2);
+        FUZZ_CHECK(*asked == "--version");
         break;
     case TCliAction::Usage:
         FUZZ_CHECK(!options.Error.empty());
         break;
+    case TCliAction::Clipboard:
+        FUZZ_CHECK(options.Inputs.empty() && options.Output.empty() && !options.InPlace);
+        [[fallthrough]];
+    case TCliAction::Convert:
+        FUZZ_CHECK(options.Error.empty());
+        FUZZ_CHECK(ValidConversion(options.Conversion) && ValidEncoding(options.From) &&
+                   ValidEncoding(options.To));
+        FUZZ_CHECK(std::all_of(options.Inputs.begin(), options.Inputs.end(), among));
+        // The output is an argument, or the value part of -oX or --output=X.
+        FUZZ_CHECK(options.Output.empty() ||
+                   std::any_of(args.begin(), args.end(), [&](const std::string& arg) {
+                       return arg.size() >= options.Output.size() &&
+                              arg.compare(arg.size() - options.Output.size(), std::string::npos,
+                                          options.Output) == 0;
+                   }));
+        // Standard output is the empty name unless several inputs make '-' a folder's name.
+        FUZZ_CHECK(options.Output != "-" || IsBatch(options));
+        FUZZ_CHECK(!(options.InPlace && !options.Output.empty()));
+        FUZZ_CHECK(!options.Strict || given("--strict"));
+        FUZZ_CHECK(!options.Recursive || given("-r") || given("--recursive"));
+        FUZZ_CHECK(!options.InPlace || given("--in-place"));
+        FUZZ_CHECK(options.Jobs <= 1024);
+        FUZZ_CHECK(!IsBatch(options) || options.InPlace || !options.Output.empty());
+        break;
     }
     for (const std::string& arg : args) {
-        const int mode = ParseCliMode(arg);
-        FUZZ_CHECK(mode >= -1 && mode <= 3);
+        TConversionId id;
+        if (ParseConversionName(arg, id)) {
+            FUZZ_CHECK(ValidConversion(id));
+            TConversionId again;
+            FUZZ_CHECK(ParseConversionName(ConversionName(id), again) && again == id);
+        }
+        TEncoding encoding;
+        if (ParseEncodingName(arg, encoding)) {
+            FUZZ_CHECK(ValidEncoding(encoding));
+            TEncoding again;
+            FUZZ_CHECK(ParseEncodingName(EncodingName(encoding), again) && again == encoding);
+        }
     }
     return 0;
 }
