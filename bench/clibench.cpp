@@ -23,12 +23,12 @@
 namespace {
 
 // One conversion of the whole text; returns the seconds and a hash of the output.
-double Run(const TConversionSpec& spec, TWorkerPool* pool, const std::string& text, std::size_t& hash) {
+double Run(const TConversionPlan& plan, TWorkerPool* pool, const std::string& text, std::size_t& hash) {
     std::size_t at = 0;
     hash = 0;
     const auto start = std::chrono::steady_clock::now();
     ConvertStream(
-        spec, pool,
+        plan, pool,
         [&](char* data, std::size_t size) {
             const std::size_t n = std::min(size, text.size() - at);
             std::memcpy(data, text.data() + at, n);
@@ -62,13 +62,13 @@ int main(int argc, char** argv) {
         else if (std::strcmp(argv[i], "--repeat") == 0)
             repeat = std::atoi(argv[i + 1]);
     }
-    TConversionSpec spec{TConversionId::S2TW, TEncoding::Utf8, TEncoding::Utf8};
-    if (inPath == nullptr || repeat < 1 || threads < 1 || !ParseConversionName(name, spec.Id)) {
+    TConversionPlan plan{TConversionId::S2TW, TEncoding::Utf8, TEncoding::Utf8};
+    if (inPath == nullptr || repeat < 1 || threads < 1 || !ParseConversionName(name, plan.Id)) {
         std::fprintf(stderr, "usage: clibench --in FILE [--conversion NAME] [--threads N] [--repeat K]\n");
         return 2;
     }
-    spec.From = DefaultSourceEncoding(spec.Id);
-    spec.To = DefaultTargetEncoding(spec.Id);
+    plan.From = DefaultSourceEncoding(plan.Id);
+    plan.To = DefaultTargetEncoding(plan.Id);
     std::ifstream in(inPath, std::ios::binary);
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (text.empty()) {
@@ -79,8 +79,8 @@ int main(int argc, char** argv) {
     std::vector<double> one, all;
     std::size_t hashOne = 0, hashAll = 0;
     for (int i = 0; i < repeat; ++i) {
-        one.push_back(Run(spec, nullptr, text, hashOne));
-        all.push_back(Run(spec, &pool, text, hashAll));
+        one.push_back(Run(plan, nullptr, text, hashOne));
+        all.push_back(Run(plan, &pool, text, hashAll));
     }
     const double megabytes = static_cast<double>(text.size()) / 1e6;
     std::printf("%s, %.1f MB, median of %d: one thread %.1f MB/s, %u threads %.1f MB/s, %.2fx, output %s\n", name,

@@ -54,11 +54,11 @@ TOutcome ConvertJob(const TJob& job, const TRunContext& run, TConversionCounts& 
             Say("skipped " + name + ": binary (a NUL byte in its first 8 KB)");
             return TOutcome::Skipped;
         }
-        TConversionSpec spec{options.Conversion, options.From, options.To};
+        TConversionPlan plan{options.Conversion, options.From, options.To};
         if (options.DetectSource) {
-            spec.From = DetectEncoding(head.data(), head.size());
+            plan.From = DetectEncoding(head.data(), head.size());
             if (!options.Quiet)
-                Say(name + ": read as " + DisplayName(spec.From) + " (detected)");
+                Say(name + ": read as " + DisplayName(plan.From) + " (detected)");
         }
         if (job.MakeFolder)
             MakeFolders(Parent(job.Output));
@@ -76,11 +76,11 @@ TOutcome ConvertJob(const TJob& job, const TRunContext& run, TConversionCounts& 
         tuning.BytesDone = run.Meter != nullptr ? &run.Meter->Bytes : nullptr;
         tuning.InFlight = run.InFlight;
         counts = ConvertStream(
-            spec, run.Pool, read, [&](const char* data, std::size_t size) { output.Write(data, size); },
+            plan, run.Pool, read, [&](const char* data, std::size_t size) { output.Write(data, size); },
             tuning);
         input.Close();
 
-        const std::string loss = LossLine(counts, spec.From, spec.To), prefix = run.Batch ? name + ": " : "";
+        const std::string loss = LossLine(counts, plan.From, plan.To), prefix = run.Batch ? name + ": " : "";
         if (options.Strict && !loss.empty()) {
             Say(prefix + loss + (output.IsFile() ? "; " + Quoted(job.Output) + " not written" : "") +
                 " (--strict)");

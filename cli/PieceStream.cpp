@@ -17,8 +17,8 @@ struct TSegment {
     std::future<void> Done; // not valid when converted on the calling thread
 };
 
-void ConvertSegment(const TConversionSpec& spec, TSegment& segment) {
-    TStreamConversion conversion(spec.Id, spec.From, spec.To, segment.Offset);
+void ConvertSegment(const TConversionPlan& plan, TSegment& segment) {
+    TStreamConversion conversion(plan.Id, plan.From, plan.To, segment.Offset);
     segment.Out.reserve(segment.In.size() + segment.In.size() / 4);
     conversion.Convert(segment.In.data(), segment.In.size(), true, segment.Out);
     segment.Counts = conversion.Counts();
@@ -27,9 +27,9 @@ void ConvertSegment(const TConversionSpec& spec, TSegment& segment) {
 
 class TPipeline {
 public:
-    TPipeline(const TConversionSpec& spec, TWorkerPool* pool, const TReadFn& read, const TWriteFn& write,
+    TPipeline(const TConversionPlan& plan, TWorkerPool* pool, const TReadFn& read, const TWriteFn& write,
               const TStreamTuning& tuning)
-        : Spec(spec), Pool(pool), Read(read), Write(write), Tuning(tuning) {}
+        : Spec(plan), Pool(pool), Read(read), Write(write), Tuning(tuning) {}
 
     ~TPipeline() {
         // After a failure, the segments still converting must finish before their memory goes.
@@ -133,7 +133,7 @@ private:
         AddCounts(Counts, conversion.Counts());
     }
 
-    const TConversionSpec& Spec;
+    const TConversionPlan& Spec;
     TWorkerPool* Pool;
     const TReadFn& Read;
     const TWriteFn& Write;
@@ -153,7 +153,7 @@ void AddCounts(TConversionCounts& total, const TConversionCounts& part) {
     total.FirstInvalidOffset = std::min(total.FirstInvalidOffset, part.FirstInvalidOffset);
 }
 
-TConversionCounts ConvertStream(const TConversionSpec& spec, TWorkerPool* pool, const TReadFn& read,
+TConversionCounts ConvertStream(const TConversionPlan& plan, TWorkerPool* pool, const TReadFn& read,
                                 const TWriteFn& write, const TStreamTuning& tuning) {
-    return TPipeline(spec, pool, read, write, tuning).Run();
+    return TPipeline(plan, pool, read, write, tuning).Run();
 }

@@ -18,7 +18,7 @@ class TWorkerPool;
 using TReadFn = std::function<std::size_t(char* data, std::size_t size)>;
 using TWriteFn = std::function<void(const char* data, std::size_t size)>;
 
-struct TConversionSpec {
+struct TConversionPlan {
     TConversionId Id;
     TEncoding From, To;
 };
@@ -31,7 +31,7 @@ struct TStreamTuning {
 };
 
 // pool null: everything on the calling thread. The counts are the whole stream's.
-TConversionCounts ConvertStream(const TConversionSpec& spec, TWorkerPool* pool, const TReadFn& read,
+TConversionCounts ConvertStream(const TConversionPlan& plan, TWorkerPool* pool, const TReadFn& read,
                                 const TWriteFn& write, const TStreamTuning& tuning = {});
 
 // Adds one part's counts to the whole's: the first invalid offset is the earliest.

@@ -27,10 +27,10 @@ TWorkerPool* Pool(std::size_t threads) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TFuzzInput input(data, size);
-    TConversionSpec spec;
-    spec.Id = static_cast<TConversionId>(input.Pick(10));
-    spec.From = static_cast<TEncoding>(input.Pick(4));
-    spec.To = static_cast<TEncoding>(input.Pick(4));
+    TConversionPlan plan;
+    plan.Id = static_cast<TConversionId>(input.Pick(10));
+    plan.From = static_cast<TEncoding>(input.Pick(4));
+    plan.To = static_cast<TEncoding>(input.Pick(4));
     TWorkerPool* pool = Pool(input.Pick(4));
     std::atomic<std::uint64_t> done{0};
     TStreamTuning tuning;
@@ -42,14 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TPieceCuts reads(input.Word());
     const std::string text = input.Rest();
 
-    TStreamConversion whole(spec.Id, spec.From, spec.To);
+    TStreamConversion whole(plan.Id, plan.From, plan.To);
     std::string expected;
     FUZZ_CHECK(whole.Convert(text.data(), text.size(), true, expected) == text.size());
 
     std::string out;
     std::size_t at = 0;
     const TConversionCounts counts = ConvertStream(
-        spec, pool,
+        plan, pool,
         [&](char* buffer, std::size_t room) {
             // A reader may return less than asked, never more.
             const std::size_t n = std::min({room, text.size() - at, reads.Next() + 1});

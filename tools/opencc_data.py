@@ -151,12 +151,12 @@ class OpenConverter:
         self.segmentation = self._dict(segmentation["dict"]) if segmentation else None
         self.chain = [self._dict(step["dict"]) for step in config["conversion_chain"]]
 
-    def _dict(self, spec):
-        if spec["type"] == "group":
-            dicts = [self._dict(d) for d in spec["dicts"]
+    def _dict(self, entry):
+        if entry["type"] == "group":
+            dicts = [self._dict(d) for d in entry["dicts"]
                      if self.include_tofu_risk or not d.get("may_output_tofu", False)]
-            return Group(dicts, spec.get("match_policy", "short_circuit") == "union")
-        return self.library.get(os.path.splitext(spec["file"])[0])
+            return Group(dicts, entry.get("match_policy", "short_circuit") == "union")
+        return self.library.get(os.path.splitext(entry["file"])[0])
 
     def dicts(self):
         """Every leaf dictionary of the chain, step by step: [[Dict, ...], ...]."""

@@ -24,8 +24,8 @@ std::string Sample() {
     return text + "\n最后\xE6\xB1";
 }
 
-std::string Whole(const TConversionSpec& spec, const std::string& text, TConversionCounts& counts) {
-    TStreamConversion conversion(spec.Id, spec.From, spec.To);
+std::string Whole(const TConversionPlan& plan, const std::string& text, TConversionCounts& counts) {
+    TStreamConversion conversion(plan.Id, plan.From, plan.To);
     std::string out;
     conversion.Convert(text.data(), text.size(), true, out);
     counts = conversion.Counts();
@@ -36,11 +36,11 @@ std::string Whole(const TConversionSpec& spec, const std::string& text, TConvers
 
 TEST(CliPieceStream, EverySegmentSizeAndThreadCountGivesTheWholeConversion) {
     const std::string text = Sample();
-    const TConversionSpec specs[] = {{TConversionId::S2TW, TEncoding::Utf8, TEncoding::Utf8},
+    const TConversionPlan specs[] = {{TConversionId::S2TW, TEncoding::Utf8, TEncoding::Utf8},
                                      {TConversionId::S2T, TEncoding::Utf8, TEncoding::Big5}};
-    for (const TConversionSpec& spec : specs) {
+    for (const TConversionPlan& plan : specs) {
         TConversionCounts expectedCounts;
-        const std::string expected = Whole(spec, text, expectedCounts);
+        const std::string expected = Whole(plan, text, expectedCounts);
         for (unsigned threads : {0u, 1u, 3u}) {
             std::unique_ptr<TWorkerPool> pool(threads > 0 ? new TWorkerPool(threads) : nullptr);
             for (std::size_t segment : {1, 2, 5, 64, 333, 4096, 1 << 20}) {
@@ -49,7 +49,7 @@ TEST(CliPieceStream, EverySegmentSizeAndThreadCountGivesTheWholeConversion) {
                 std::size_t at = 0, readSize = 7;
                 std::string out;
                 const TConversionCounts counts = ConvertStream(
-                    spec, pool.get(),
+                    plan, pool.get(),
                     [&](char* data, std::size_t size) { // short reads, as pipes give them
                         const std::size_t n = std::min({size, readSize++ % 900 + 1, text.size() - at});
                         std::copy_n(text.data() + at, n, data);
