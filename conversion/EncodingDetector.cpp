@@ -40,11 +40,16 @@ private:
     std::bitset<0x10000> Set;
 };
 
+struct TReading {
+    long Score = 0;
+    std::size_t Invalid = 0; // bytes the table gives no character
+};
+
 // Reads the bytes with one double-byte table: common characters count up, invalid pairs count down
 // harder, other characters not at all. A lead byte at the end (cut by the 64 KB mark) is left out.
-long Score(const std::uint16_t* table, const TCommonCharacters& common, const unsigned char* in,
-           std::size_t size) {
-    long score = 0;
+TReading Read(const std::uint16_t* table, const TCommonCharacters& common, const unsigned char* in,
+              std::size_t size) {
+    TReading reading;
     std::size_t i = 0;
     while (i < size) {
         const unsigned b = in[i];
@@ -54,7 +59,8 @@ long Score(const std::uint16_t* table, const TCommonCharacters& common, const un
         }
         const std::uint16_t single = table[b];
         if (single != DecodeLead) {
-            score -= single == DecodeNone ? 2 : 0;
+            reading.Score -= single == DecodeNone ? 2 : 0;
+            reading.Invalid += single == DecodeNone;
             ++i;
             continue;
         }
@@ -62,14 +68,15 @@ long Score(const std::uint16_t* table, const TCommonCharacters& common, const un
             break;
         const std::uint16_t pair = table[256 + ((b - 0x80) << 8 | in[i + 1])];
         if (pair == 0) {
-            score -= 2;
+            reading.Score -= 2;
+            ++reading.Invalid;
             ++i;
             continue;
         }
-        score += common.Contains(pair) ? 1 : 0;
+        reading.Score += common.Contains(pair) ? 1 : 0;
         i += 2;
     }
-    return score;
+    return reading;
 }
 
 // Whether the bytes hold a GB18030 four-byte form (lead, digit, 81-FE, digit), which no other encoding has.
@@ -108,7 +115,10 @@ TEncoding DetectEncoding(const char* data, std::size_t size) {
     if (IsUtf8(in, size))
         return TEncoding::Utf8;
     static const std::unique_ptr<TCommonCharacters> common(new TCommonCharacters);
-    if (Score(Cp950Decode, *common, in, size) > Score(Cp936Decode, *common, in, size))
+    // A text only one of the tables reads is that one's, however few common characters it holds.
+    const TReading gb = Read(Cp936Decode, *common, in, size), big5 = Read(Cp950Decode, *common, in, size);
+    const bool onlyOneReads = (gb.Invalid == 0) != (big5.Invalid == 0);
+    if (onlyOneReads ? big5.Invalid == 0 : big5.Score > gb.Score)
         return TEncoding::Big5;
     return HasFourByteForm(in, size) ? TEncoding::Gb18030 : TEncoding::Gb;
 }

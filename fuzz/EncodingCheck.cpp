@@ -71,9 +71,11 @@ std::size_t FirstMalformed(TEncoding encoding, const std::string& text, bool cut
 bool WellFormedOutput(TEncoding encoding, const std::string& text) {
     if (FirstMalformed(encoding, text) != kNoMalformed)
         return false;
-    if (encoding == TEncoding::Utf8)
+    // Code pages 936 and 950 give a lone 0xFF a private-use character (U+F8F5, U+F8F8) and write it back;
+    // GB18030 has no such byte.
+    if (encoding != TEncoding::Gb18030)
         return true;
-    // Lone 0xFF only: a lead byte 0xFF does not exist, so any 0xFF outside a pair's trail is lone.
+    // A lead byte 0xFF does not exist, so any 0xFF outside a pair's trail is lone.
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     for (std::size_t i = 0; i < text.size();) {
         if (p[i] == 0xFF)

@@ -15,8 +15,8 @@ constexpr std::size_t kNoMalformed = static_cast<std::size_t>(-1);
 // short counts as whole (the text is the start of a longer one).
 std::size_t FirstMalformed(TEncoding encoding, const std::string& text, bool cutAtEnd = false);
 
-// Whether an encoder of the encoding may have written text: well-formed, and in GB, GB18030 and BIG5 no
-// lone 0xFF, which no table gives a character.
+// Whether an encoder of the encoding may have written text: well-formed, and in GB18030 no lone 0xFF (code
+// pages 936 and 950 give it a character).
 bool WellFormedOutput(TEncoding encoding, const std::string& text);
 
 // UTF-8 bytes as code points, each malformed sequence as U+FFFD.

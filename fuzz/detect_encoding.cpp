@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const TEncoding detected = Detect(text);
-    FUZZ_CHECK(detected == TEncoding::Utf8 || detected == TEncoding::Gb || detected == TEncoding::Big5);
+    FUZZ_CHECK(detected == TEncoding::Utf8 || detected == TEncoding::Gb || detected == TEncoding::Big5 ||
+               detected == TEncoding::Gb18030);
     const std::string head = text.substr(0, kRead);
     if (head.size() < text.size())
         FUZZ_CHECK(Detect(head) == detected);
@@ -54,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
 
     // When only one of the encodings reads the text, that is the answer (a BIG5 text also reads as GB).
-    const bool cut = head.size() < text.size();
+    // Detection reads the first bytes of a file, so its end may always cut a character.
+    const bool cut = true;
     const bool utf8 = FirstMalformed(TEncoding::Utf8, head, cut) == kNoMalformed;
     const bool gb = FirstMalformed(TEncoding::Gb, head, cut) == kNoMalformed;
     const bool big5 = FirstMalformed(TEncoding::Big5, head, cut) == kNoMalformed;

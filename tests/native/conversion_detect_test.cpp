@@ -74,7 +74,12 @@ TEST(DetectEncoding, ShortAndPlainInputs) {
                                                        {"\xE4\xB8\xAD\xE6", TEncoding::Utf8}, // cut
                                                        {"\xD6\xD0\xCE\xC4", TEncoding::Gb},
                                                        {"\xA4\xA4\xA4\xE5", TEncoding::Big5},
-                                                       {"\xD6\xD0\x81\x30\x81\x30", TEncoding::Gb18030}};
+                                                       {"\xD6\xD0\x81\x30\x81\x30", TEncoding::Gb18030},
+                                                       // BIG5's common characters, but a pair only GB reads
+                                                       {"\xC0\x59\xBE\x76\xAB\xDC\xAA\xF8\x41\xA1\xB2\x7A"
+                                                        "\xBE\x76\xA1\x43\xB5\x6F\xAE\x69\xA4\x46\xA1\x41"
+                                                        "\xAB\x65\xC0\x59\xB5\x6F\xA5\xCD\xA4\x81",
+                                                        TEncoding::Gb}};
     for (const auto& [in, expected] : cases)
         EXPECT_EQ(DetectEncoding(in.data(), in.size()), expected) << testing::PrintToString(in);
 }
