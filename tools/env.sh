@@ -133,7 +133,8 @@ stop_private_display() {
     local pid
     for pid in ${SINOSHIFT_XCOMPMGR_PID:-} ${SINOSHIFT_XVFB_PID:-}; do
         # Only these two: an interactive shell's other jobs are not ours to wait for.
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+        # A killed process reports 143: no failure here, also under set -e.
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
     done
     if [ -n "${SINOSHIFT_XVFB_PID:-}" ]; then
         if [ -n "${SINOSHIFT_PREVIOUS_DISPLAY:-}" ]; then export DISPLAY=$SINOSHIFT_PREVIOUS_DISPLAY; else unset DISPLAY; fi
