@@ -29,7 +29,7 @@ class TPipeline {
 public:
     TPipeline(const TConversionPlan& plan, TWorkerPool* pool, const TReadFn& read, const TWriteFn& write,
               const TStreamTuning& tuning)
-        : Spec(plan), Pool(pool), Read(read), Write(write), Tuning(tuning) {}
+        : Plan(plan), Pool(pool), Read(read), Write(write), Tuning(tuning) {}
 
     ~TPipeline() {
         // After a failure, the segments still converting must finish before their memory goes.
@@ -89,9 +89,9 @@ private:
         Offset += cut;
         TSegment& target = *segment;
         if (Pool != nullptr)
-            segment->Done = Pool->Submit([this, &target] { ConvertSegment(Spec, target); });
+            segment->Done = Pool->Submit([this, &target] { ConvertSegment(Plan, target); });
         else
-            ConvertSegment(Spec, target);
+            ConvertSegment(Plan, target);
         InFlight.push_back(std::move(segment));
         // Two segments per thread keep every thread busy while the oldest is written.
         const std::size_t limit = Pool == nullptr       ? 0
@@ -116,7 +116,7 @@ private:
     void StreamRest() {
         while (!InFlight.empty())
             WriteFront();
-        TStreamConversion conversion(Spec.Id, Spec.From, Spec.To, Offset);
+        TStreamConversion conversion(Plan.Id, Plan.From, Plan.To, Offset);
         std::string out;
         for (;;) {
             const std::size_t used = conversion.Convert(Pending.data(), Pending.size(), AtEnd, out);
@@ -133,7 +133,7 @@ private:
         AddCounts(Counts, conversion.Counts());
     }
 
-    const TConversionPlan& Spec;
+    const TConversionPlan& Plan;
     TWorkerPool* Pool;
     const TReadFn& Read;
     const TWriteFn& Write;
