@@ -16,37 +16,48 @@ TPhraseConverter::TPhraseConverter(TConversionId id, TSegmentation segmentation)
 std::size_t TPhraseConverter::Convert(const char32_t* in, std::size_t size, bool atEnd, std::u32string& out) {
     if (Segmentation == TSegmentation::LongestMatch)
         return ConvertLongest(in, size, atEnd, out);
-    // Every code point is mapped on its own into Mapped as the scan passes it; where a phrase starts, the
-    // mapped run up to its block is taken and the block converted instead.
-    if (MappedCapacity < size) {
-        Mapped.reset(new char32_t[size]);
-        MappedCapacity = size;
-    }
-    char32_t* mapped = Mapped.get();
+    // Every code point is mapped on its own straight into out as the scan passes it; where a phrase starts,
+    // out goes back to its block's start and takes the block's conversion instead. Until then out holds
+    // one code point per code point: written is where in[done] goes.
+    std::size_t written = out.size();
+    out.resize(written + size);
     // A phrase at i decides text up to i + Window; without the end in sight, look no further.
     const std::size_t limit = atEnd ? size : size > Window ? size - Window : 0;
     std::size_t done = 0, i = 0;
     while (i < limit) {
+        // Most code points map on their own; the run stops short of the last so that each has a successor.
+        i = done + Lookup.MapRun(in + done, i - done, std::min(limit, size - 1) - done, &out[written]);
+        if (i == limit)
+            break;
         const char32_t c = in[i];
+        char32_t& mapped = out[written + (i - done)];
         if (!Lookup.MayStart(c)) {
-            mapped[i++] = Lookup.MapChar(c);
+            mapped = Lookup.MapChar(c);
+            ++i;
             continue;
         }
         const char32_t next = i + 1 < size ? Lookup.Normalize(in[i + 1]) : 0;
         if (!Lookup.MayStart(Lookup.Normalize(c), next) ||
             Lookup.LongestPhrase(in + i, std::min<std::size_t>(size - i, PhraseData.MaxKey)).Length == 0) {
             const char32_t to = Lookup.MapChar(c);
-            mapped[i++] = to != 0 ? to : c;
+            mapped = to != 0 ? to : c;
+            ++i;
             continue;
         }
         const TBlock block = FindBlock(in, size, done, i);
-        out.append(mapped + done, block.Left - done);
-        ConvertBlock(in, block, out);
+        Scratch.clear();
+        ConvertBlock(in, block, Scratch);
+        written += block.Left - done;
+        // A phrase may be longer than its key (埠 -> 端口): make room for the rest at one per code point.
+        if (written + Scratch.size() + (size - block.Right) > out.size())
+            out.resize(written + Scratch.size() + (size - block.Right));
+        std::copy(Scratch.begin(), Scratch.end(), out.begin() + static_cast<std::ptrdiff_t>(written));
+        written += Scratch.size();
         done = i = block.Right;
     }
     // A block found later starts at most LeftReach before its phrase, which starts at i or after.
     const std::size_t decided = atEnd ? size : std::max(done, i > LeftReach ? i - LeftReach : 0);
-    out.append(mapped + done, decided - done);
+    out.resize(written + (decided - done));
     return decided;
 }
 

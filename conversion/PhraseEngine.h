@@ -51,9 +51,7 @@ private:
     TSegmentation Segmentation;
     std::size_t Stride; // MaxLength() + 1: one position's costs
 
-    // The text mapped character by character, as far as the scan has come (uninitialised memory).
-    std::unique_ptr<char32_t[]> Mapped;
-    std::size_t MappedCapacity = 0;
+    std::u32string Scratch; // one block's conversion
 
     // Work space of one block, kept to spare allocations. From Base to Upper: the text, the furthest end
     // of a word at each position (0: not yet known) and the costs of its words by length.

@@ -1,6 +1,8 @@
 #include "conversion/PhraseLookup.h"
 
 #include <algorithm>
+#include <iterator>
+#include <mutex>
 
 namespace {
 
@@ -15,10 +17,17 @@ std::uint32_t Child(const Char* chars, const std::uint32_t* first, const std::ui
                     std::uint32_t node, char32_t c) {
     if (node == 0 && c - RootFirst < RootEnd - RootFirst)
         return root[c - RootFirst];
-    const Char* begin = chars + first[node];
-    const Char* end = chars + first[node + 1];
-    const Char* found = std::lower_bound(begin, end, c, [](Char a, char32_t b) { return char32_t(a) < b; });
-    return found != end && char32_t(*found) == c ? static_cast<std::uint32_t>(found - chars) : 0;
+    // A binary search without branches on the data: the children of one node are too many to predict.
+    const Char* base = chars + first[node];
+    std::size_t n = first[node + 1] - first[node];
+    if (n == 0)
+        return 0;
+    while (n > 1) {
+        const std::size_t half = n / 2;
+        base = char32_t(base[half]) <= c ? base + half : base;
+        n -= half;
+    }
+    return char32_t(*base) == c ? static_cast<std::uint32_t>(base - chars) : 0;
 }
 
 // The value of a sorted (from, to) pair list for c, or fallback.
@@ -36,11 +45,32 @@ char32_t FindPair(const char32_t* pairs, std::size_t count, char32_t c, char32_t
 
 } // namespace
 
+// Built on first use from the generated tables (a fraction of a millisecond), then shared by every thread.
+const std::uint32_t* TPhraseLookup::BuildFastTable(const TPhraseLookup& lookup) {
+    auto* table = new std::uint32_t[0x10000];
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        const char32_t to = lookup.MapChar(c);
+        std::uint32_t entry = to <= 0xFFFF ? to : 0;
+        if (lookup.Conversion.StartBits[c >> 5] >> (c & 31) & 1)
+            entry |= FastStart;
+        if ((to == 0 && c != 0) || to > 0xFFFF || lookup.Normalize(c) != c)
+            entry |= FastAlways;
+        table[c] = entry;
+    }
+    return table;
+}
+
 TPhraseLookup::TPhraseLookup(TConversionId id)
     : Conversion(PhraseData.Conversions[static_cast<int>(id)]),
       Mask(static_cast<std::uint16_t>(1u << static_cast<int>(id))),
       // The window's modes keep every character of code page 936 as it is, compatibility ideographs too.
-      Normalizes(static_cast<int>(id) >= 4), MaxLen(std::max(PhraseData.MaxKey, PhraseData.MaxWord)) {}
+      Normalizes(static_cast<int>(id) >= 4), MaxLen(std::max(PhraseData.MaxKey, PhraseData.MaxWord)) {
+    static std::once_flag built[std::size(PhraseData.Conversions)];
+    static const std::uint32_t* tables[std::size(PhraseData.Conversions)];
+    const int index = static_cast<int>(id);
+    std::call_once(built[index], [&] { tables[index] = BuildFastTable(*this); });
+    FastTable = tables[index];
+}
 
 char32_t TPhraseLookup::MapException(char32_t c) const {
     return FindPair(Conversion.Chars.Exceptions, Conversion.Chars.ExceptionCount, c, c);
@@ -92,9 +122,11 @@ std::size_t TPhraseLookup::Costs(const char32_t* text, std::size_t size, std::ui
             longest = i + 1;
         }
     }
+    // Most positions start no phrase of this conversion, as the pair filter tells without a walk.
+    const char32_t next = limit > 1 ? Normalize(text[1]) : 0;
     const TPhraseKeys& keys = PhraseData.Keys;
     node = 0;
-    for (std::size_t i = 0; i < limit && i < PhraseData.MaxKey; ++i) {
+    for (std::size_t i = 0; i < limit && i < PhraseData.MaxKey && MayStart(Normalize(text[0]), next); ++i) {
         node = Child(keys.Char, keys.First, keys.Root, node, Normalize(text[i]));
         if (node == 0)
             break;

@@ -52,6 +52,31 @@ public:
                Normalize(c) != c;
     }
 
+    // Maps in[from, stop) code point by code point into mapped while each maps to one BMP code point on its
+    // own and no phrase may start there; returns where it stopped: stop, or the first code point that needs
+    // a closer look. in[stop] must exist (it is the last code point's successor in the pair test).
+    std::size_t MapRun(const char32_t* in, std::size_t from, std::size_t stop, char32_t* mapped) const {
+        // One load per code point and one branch that is rarely taken: text mixes the kinds of code point
+        // (ASCII, phrase starts, the rest) too evenly for branches on them to be predicted.
+        const std::uint32_t* fast = FastTable;
+        const std::uint32_t* pairs = Conversion.PairBits;
+        std::size_t i = from;
+        std::uint32_t entry = in[i] <= 0xFFFF ? fast[in[i]] : FastAlways;
+        for (; i < stop; ++i) {
+            const char32_t c = in[i], next = in[i + 1];
+            // Beyond the BMP, and a compatibility ideograph as next (not normalised for the hash), always
+            // look closer.
+            const std::uint32_t nextEntry = next <= 0xFFFF ? fast[next] : FastAlways;
+            const std::uint32_t hash = PairHash(c, next);
+            const bool pair = ((pairs[hash >> 5] >> (hash & 31) & 1) != 0) | ((nextEntry & FastAlways) != 0);
+            if (((entry & FastAlways) != 0) | (((entry & FastStart) != 0) & pair))
+                break;
+            mapped[i] = entry & 0xFFFF;
+            entry = nextEntry;
+        }
+        return i;
+    }
+
     // The longest word or phrase that may start with c.
     std::size_t StartLength(char32_t c) const { return c <= 0xFFFF ? PhraseData.StartLength[c] : MaxLen; }
 
@@ -67,8 +92,14 @@ private:
     char32_t MapException(char32_t c) const;
     char32_t NormalException(char32_t c) const;
     char16_t Fold(char32_t c) const;
+    static const std::uint32_t* BuildFastTable(const TPhraseLookup& lookup);
+
+    // Per BMP code point: what MapChar gives (bits 0-15), whether a phrase may start with it (FastStart),
+    // and whether it maps to no single BMP code point or needs normalising (FastAlways).
+    static constexpr std::uint32_t FastStart = 1u << 16, FastAlways = 1u << 17;
 
     const TConversionTables& Conversion;
+    const std::uint32_t* FastTable; // 65536 entries, one per conversion for the process
     std::uint16_t Mask;
     bool Normalizes;
     std::size_t MaxLen;

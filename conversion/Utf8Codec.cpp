@@ -44,25 +44,27 @@ TDecodeStep TUtf8Codec::Decode(const unsigned char* in, std::size_t size, bool a
     TDecodeStep step;
     std::size_t i = 0, o = 0;
     while (i < size) {
+        // The common forms in a tight loop: ASCII and the three-byte form (most of the BMP, every CJK
+        // ideograph there), as Chinese text mixes them; everything else below.
+        for (; i + 2 < size; ++o) {
+            const unsigned b = in[i];
+            if (b < 0x80) {
+                out[o] = b;
+                ++i;
+                continue;
+            }
+            const unsigned b1 = in[i + 1] ^ 0x80u, b2 = in[i + 2] ^ 0x80u; // continuation bytes: below 0x40
+            if (b - 0xE1u >= 0x0Fu || b == 0xED || (b1 | b2) >= 0x40)
+                break;
+            out[o] = (b & 0x0F) << 12 | b1 << 6 | b2;
+            i += 3;
+        }
+        if (i == size)
+            break;
         const unsigned b = in[i];
         if (b < 0x80) {
-            // Runs of ASCII go eight bytes at a time.
-            for (std::uint64_t word; i + 8 <= size; i += 8, o += 8) {
-                std::memcpy(&word, in + i, 8);
-                if ((word & 0x8080808080808080ull) != 0)
-                    break;
-                for (int k = 0; k < 8; ++k)
-                    out[o + k] = in[i + k];
-            }
-            if (i < size && in[i] < 0x80)
-                out[o++] = in[i++];
-            continue;
-        }
-        // The common three-byte form (most of the BMP, every CJK ideograph there) without the table.
-        if (i + 2 < size && b >= 0xE1 && b != 0xED && b <= 0xEF && (in[i + 1] & 0xC0) == 0x80 &&
-            (in[i + 2] & 0xC0) == 0x80) {
-            out[o++] = (b & 0x0F) << 12 | (in[i + 1] & 0x3F) << 6 | (in[i + 2] & 0x3F);
-            i += 3;
+            out[o++] = b;
+            ++i;
             continue;
         }
         bool whole;
@@ -92,6 +94,14 @@ void TUtf8Codec::Encode(const char32_t* in, std::size_t size, std::string& out, 
         char32_t c = in[i];
         if (c < 0x80) {
             *p++ = static_cast<unsigned char>(c);
+            continue;
+        }
+        // The three-byte form first: every CJK ideograph of the BMP.
+        if (c - 0x800u < 0xD800u - 0x800u || c - 0xE000u < 0x10000u - 0xE000u) {
+            p[0] = static_cast<unsigned char>(0xE0 | c >> 12);
+            p[1] = static_cast<unsigned char>(0x80 | (c >> 6 & 0x3F));
+            p[2] = static_cast<unsigned char>(0x80 | (c & 0x3F));
+            p += 3;
             continue;
         }
         if (c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
