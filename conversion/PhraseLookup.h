@@ -64,8 +64,8 @@ public:
         std::uint32_t entry = in[i] <= 0xFFFF ? fast[in[i]] : FastAlways;
         for (; i < stop; ++i) {
             const char32_t c = in[i], next = in[i + 1];
-            // Beyond the BMP, and a compatibility ideograph as next (not normalised for the hash), always
-            // look closer.
+            // Beyond the BMP, and a compatibility ideograph as next (not normalised for the hash), the
+            // scan always looks closer.
             const std::uint32_t nextEntry = next <= 0xFFFF ? fast[next] : FastAlways;
             const std::uint32_t hash = PairHash(c, next);
             const bool pair = ((pairs[hash >> 5] >> (hash & 31) & 1) != 0) | ((nextEntry & FastAlways) != 0);
