@@ -63,23 +63,37 @@ std::size_t TPhraseConverter::Convert(const char32_t* in, std::size_t size, bool
 
 std::size_t TPhraseConverter::ConvertLongest(const char32_t* in, std::size_t size, bool atEnd,
                                              std::u32string& out) {
+    // The same scan as Convert's, with the longest phrase taken wherever one starts.
     const std::size_t maxKey = PhraseData.MaxKey;
     const std::size_t limit = atEnd ? size : size > maxKey ? size - maxKey : 0;
+    std::size_t written = out.size(); // where in[i] goes; out has room for one code point per code point
+    out.resize(written + size);
     std::size_t i = 0;
     while (i < limit) {
+        const std::size_t run = Lookup.MapRun(in + i, 0, std::min(limit, size - 1) - i, &out[written]);
+        i += run;
+        written += run;
+        if (i == limit)
+            break;
         const char32_t next = i + 1 < size ? Lookup.Normalize(in[i + 1]) : 0;
         if (Lookup.MayStart(Lookup.Normalize(in[i]), next)) {
             const TPhraseMatch match = Lookup.LongestPhrase(in + i, std::min(size - i, maxKey));
             if (match.Length > 0) {
-                out.append(match.Value, match.ValueLength);
+                const std::size_t room = written + match.ValueLength + (size - i - match.Length);
+                if (room > out.size())
+                    out.resize(room);
+                std::copy(match.Value, match.Value + match.ValueLength,
+                          out.begin() + static_cast<std::ptrdiff_t>(written));
+                written += match.ValueLength;
                 i += match.Length;
                 continue;
             }
         }
         const char32_t to = Lookup.MapChar(in[i]);
-        out.push_back(to != 0 ? to : in[i]);
+        out[written++] = to != 0 ? to : in[i];
         ++i;
     }
+    out.resize(written);
     return i;
 }
 
