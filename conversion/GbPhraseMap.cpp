@@ -9,7 +9,7 @@
 
 namespace {
 
-// One run of characters: their code points and where each starts in the text.
+// One run of characters not yet converted: their code points and where each starts in the text.
 struct TRun {
     std::u32string Text;
     std::vector<std::size_t> Offsets;
@@ -19,13 +19,13 @@ unsigned CodeLength(std::uint16_t code) {
     return code < 0x100 ? 1 : 2;
 }
 
-// Writes the converted run over its bytes in out, character by character where the form fits.
-void ConvertRun(TPhraseConverter& converter, const TRun& run, std::u32string& converted, unsigned char* out) {
+// Converts what the converter can decide of the run (all of it with atEnd) and writes it over its bytes,
+// character by character where the form fits; the undecided rest stays in the run for more text.
+void ConvertRun(TPhraseConverter& converter, TRun& run, bool atEnd, std::u32string& converted,
+                unsigned char* out) {
     converted.clear();
-    converter.Convert(run.Text.data(), run.Text.size(), true, converted);
-    if (converted.size() != run.Text.size())
-        return;
-    for (std::size_t i = 0; i < converted.size(); ++i) {
+    const std::size_t decided = converter.Convert(run.Text.data(), run.Text.size(), atEnd, converted);
+    for (std::size_t i = 0; i < decided && converted.size() == decided; ++i) {
         const char32_t c = converted[i];
         const std::uint16_t code = c < 0x10000 ? Cp936Encode[c] : 0;
         const unsigned length = CodeLength(Cp936Encode[run.Text[i]]);
@@ -39,7 +39,13 @@ void ConvertRun(TPhraseConverter& converter, const TRun& run, std::u32string& co
             at[1] = static_cast<unsigned char>(code);
         }
     }
+    run.Text.erase(0, decided);
+    run.Offsets.erase(run.Offsets.begin(), run.Offsets.begin() + static_cast<std::ptrdiff_t>(decided));
 }
+
+// A long run is converted in pieces of about this many characters, so memory stays small whatever the
+// text's size; the converter's decisions are the same for any cut.
+constexpr std::size_t PieceChars = 8192;
 
 } // namespace
 
@@ -69,14 +75,14 @@ int MapGbTextPhrases(TChineseForm form, const char* src, int srcLength, char* ds
         if (b < 0x80 || (c != 0 && c != DecodeNone)) {
             run.Text += static_cast<char32_t>(b < 0x80 ? b : c);
             run.Offsets.push_back(i);
+            if (run.Text.size() >= PieceChars)
+                ConvertRun(converter, run, false, converted, out);
         } else if (!run.Text.empty()) {
-            ConvertRun(converter, run, converted, out);
-            run.Text.clear();
-            run.Offsets.clear();
+            ConvertRun(converter, run, true, converted, out);
         }
         i += size;
     }
     if (!run.Text.empty())
-        ConvertRun(converter, run, converted, out);
+        ConvertRun(converter, run, true, converted, out);
     return result;
 }
