@@ -31,12 +31,16 @@ for t in "${targets[@]}"; do
     rm -rf "$work/findings/$t"
     mkdir -p "$work/corpus/$t" "$work/findings/$t"
     log=$work/findings/$t.log
-    dict=()
-    [ -f "$SINOSHIFT_ROOT/fuzz/dict/$t.dict" ] && dict=("-dict=$SINOSHIFT_ROOT/fuzz/dict/$t.dict")
+    flags=()
+    [ -f "$SINOSHIFT_ROOT/fuzz/dict/$t.dict" ] && flags=("-dict=$SINOSHIFT_ROOT/fuzz/dict/$t.dict")
+    # A target's own libFuzzer settings, as OSS-Fuzz keeps them: "key = value" lines in fuzz/options/<target>.options.
+    if [ -f "$SINOSHIFT_ROOT/fuzz/options/$t.options" ]; then
+        while read -r key _ value; do flags+=("-$key=$value"); done < <(grep -E '^[a-z_]+ *= *' "$SINOSHIFT_ROOT/fuzz/options/$t.options")
+    fi
     # New inputs go to the first folder, so the committed corpus stays as it is; a hang is a finding too.
     rc=0
     "$bin" -max_total_time="$seconds" -timeout=30 -print_final_stats=1 -artifact_prefix="$work/findings/$t/" \
-        "${dict[@]}" "$work/corpus/$t" "$SINOSHIFT_ROOT/fuzz/corpus/$t" >"$log" 2>&1 || rc=$?
+        "${flags[@]}" "$work/corpus/$t" "$SINOSHIFT_ROOT/fuzz/corpus/$t" >"$log" 2>&1 || rc=$?
     coverage=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -n 1 || true)
     read -r _ cov _ ft <<<"${coverage:-cov: - ft: -}"
     findings=none
