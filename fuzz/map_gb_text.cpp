@@ -1,8 +1,10 @@
-// The window's Simplified/Traditional mapping of GB text, held to the contract of the system call it stands
-// in for: as many bytes out as in, characters kept in place, what forms no GB character passed through, and
-// nothing written when the buffer is short. Input: form, call shape, then the text.
+// The window's Simplified/Traditional mappings of GB text, by character and by phrase, held to the contract
+// of the system call they stand in for: as many bytes out as in, characters kept in place, what forms no GB
+// character passed through, and nothing written when the buffer is short. Input: form, call shape, then the
+// text.
 
 #include "conversion/GbChineseMap.h"
+#include "conversion/GbPhraseMap.h"
 #include "fuzz/FuzzInput.h"
 
 #include <algorithm>
@@ -56,22 +58,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (length == 0)
         return 0;
 
-    FUZZ_CHECK(MapGbText(form, src.data(), srcLength, nullptr, 0) == static_cast<int>(length));
-    // Capacity: short by some bytes, exact, or with room to spare.
-    const int spare = static_cast<int>(shape >> 1) % 8 - 3;
-    const int capacity = std::max(1, static_cast<int>(length) + spare);
-    std::vector<char> dst(static_cast<std::size_t>(capacity), kCanary);
-    const int written = MapGbText(form, src.data(), srcLength, dst.data(), capacity);
-    if (capacity < static_cast<int>(length)) {
-        FUZZ_CHECK(written == 0);
-        for (char c : dst)
-            FUZZ_CHECK(c == kCanary);
-        return 0;
+    for (const auto map : {MapGbText, MapGbTextPhrases}) {
+        FUZZ_CHECK(map(form, src.data(), srcLength, nullptr, 0) == static_cast<int>(length));
+        // Capacity: short by some bytes, exact, or with room to spare.
+        const int spare = static_cast<int>(shape >> 1) % 8 - 3;
+        const int capacity = std::max(1, static_cast<int>(length) + spare);
+        std::vector<char> dst(static_cast<std::size_t>(capacity), kCanary);
+        const int written = map(form, src.data(), srcLength, dst.data(), capacity);
+        if (capacity < static_cast<int>(length)) {
+            FUZZ_CHECK(written == 0);
+            for (char c : dst)
+                FUZZ_CHECK(c == kCanary);
+            continue;
+        }
+        FUZZ_CHECK(written == static_cast<int>(length));
+        for (std::size_t i = length; i < dst.size(); ++i)
+            FUZZ_CHECK(dst[i] == kCanary);
+        CheckMapping(reinterpret_cast<const unsigned char*>(src.data()),
+                     reinterpret_cast<const unsigned char*>(dst.data()), length);
     }
-    FUZZ_CHECK(written == static_cast<int>(length));
-    for (std::size_t i = length; i < dst.size(); ++i)
-        FUZZ_CHECK(dst[i] == kCanary);
-    CheckMapping(reinterpret_cast<const unsigned char*>(src.data()),
-                 reinterpret_cast<const unsigned char*>(dst.data()), length);
     return 0;
 }
