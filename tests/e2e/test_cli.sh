@@ -19,7 +19,8 @@ cleanup_cli() {
 }
 trap cleanup_cli EXIT
 cd "$work"
-wineserver -p
+# One Wine server for the whole script (the test command may have started it already).
+wineserver -p 2>/dev/null || true
 
 enc() { printf '%b' "$2" | iconv -f UTF-8 -t "$1"; } # iconv-name text
 same() { cmp -s "$1" "$2" || e2e_fail "$3: $(xxd "$1" | head -3) differs from $(xxd "$2" | head -3)"; }
