@@ -12,7 +12,6 @@
 #include "conversion/TextConversion.h"
 
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <vector>
 
