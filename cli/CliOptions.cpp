@@ -41,6 +41,14 @@ bool TakeValue(const TValueOption& option, const std::vector<std::string>& args,
     return true;
 }
 
+// Whether arg is an option whose value is the next argument.
+bool TakesNextArgument(const std::string& arg) {
+    for (const TValueOption& option : {OutputOption, FromOption, ToOption, JobsOption})
+        if (arg == option.Long || (option.Short != nullptr && arg == option.Short))
+            return true;
+    return false;
+}
+
 bool EndsWithSlash(const std::string& path) {
     return !path.empty() && (path.back() == '/' || path.back() == '\\');
 }
@@ -76,15 +84,18 @@ std::string CheckCombination(const TCliOptions& o, bool sourceNamed, bool target
 } // namespace
 
 TCliOptions ParseCliArguments(const std::vector<std::string>& args) {
-    // --help and --version answer whatever else the line holds.
+    // --help and --version answer whatever else the line holds, up to the "--" that ends the options; a
+    // "--" that is an option's value ("-o --" writes a file named "--") ends nothing, as below.
+    bool isValue = false;
     for (const std::string& arg : args) {
-        if (arg == "--")
+        if (arg == "--" && !isValue)
             break;
         if (arg == "--help" || arg == "-h" || arg == "--version") {
             TCliOptions options;
             options.Action = arg == "--version" ? TCliAction::Version : TCliAction::Help;
             return options;
         }
+        isValue = !isValue && TakesNextArgument(arg);
     }
 
     TCliOptions options;

@@ -1,6 +1,7 @@
 // The command line's argument parser: any arguments (the input's NUL bytes separate them) give one answer
-// that holds together: help and version only when asked before "--", a refusal with its error line, or a
-// run with a valid conversion and encodings, whose inputs and output are among the arguments.
+// that holds together: help and version only when asked before the "--" that ends the options, a refusal with
+// its error line, or a run with a valid conversion and encodings, whose inputs and output are among the
+// arguments.
 
 #include "cli/CliOptions.h"
 #include "fuzz/FuzzInput.h"
@@ -17,6 +18,13 @@ bool ValidEncoding(TEncoding encoding) {
     return encoding >= TEncoding::Gb && encoding <= TEncoding::Utf8;
 }
 
+bool TakesNextArgument(const std::string& arg) {
+    for (const char* option : {"-o", "--output", "--from", "--to", "-j", "--jobs"})
+        if (arg == option)
+            return true;
+    return false;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -30,7 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const TCliOptions options = ParseCliArguments(args);
-    const auto endOfOptions = std::find(args.begin(), args.end(), std::string("--"));
+    // Options end at the first "--" that is no option's value ("-o --" writes a file named "--").
+    auto endOfOptions = args.begin();
+    for (; endOfOptions != args.end() && *endOfOptions != "--"; ++endOfOptions) {
+        if (TakesNextArgument(*endOfOptions) && endOfOptions + 1 != args.end())
+            ++endOfOptions;
+    }
     const auto asked = std::find_if(args.begin(), endOfOptions, [](const std::string& s) {
         return s == "--help" || s == "-h" || s == "--version";
     });

@@ -35,6 +35,10 @@ TEST(CliOptions, AcceptedForms) {
         {{"nonsense", "--help"}, TCliAction::Help, {}, "", gb, gb, "", 0},
         {{"-h"}, TCliAction::Help, {}, "", gb, gb, "", 0},
         {{"--version", "s2t"}, TCliAction::Version, {}, "", gb, gb, "", 0},
+        // A "--" that is an option's value ends no options; one after a value does.
+        {{"s2t", "in", "-o", "--", "--strict"}, C, {"in"}, "--", gb, gb, "S", 0},
+        {{"s2t", "-o", "--", "--help"}, TCliAction::Help, {}, "", gb, gb, "", 0},
+        {{"s2t", "-o", "-o", "--", "--help"}, C, {"--help"}, "-o", gb, gb, "", 0},
     };
     for (const TCase& c : cases) {
         const TCliOptions o = ParseCliArguments(c.Args);
