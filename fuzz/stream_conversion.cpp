@@ -9,9 +9,10 @@
 
 namespace {
 
-// A phrase still undecided after 64 characters of at most four bytes, and a character cut at the end, leave
-// well under this much to pass again.
-constexpr std::size_t kMaxCarry = 1024;
+// What a converter leaves to pass again is the last 96 characters at most (a phrase decides up to 64 ahead,
+// a block starts up to 32 before it) of at most four bytes, and a character cut at the end: under this,
+// which the inputs (max_len in its options) can exceed.
+constexpr std::size_t kMaxCarry = 512;
 const std::string Bom = "\xEF\xBB\xBF";
 
 // Until the encodings are built the conversion passes bytes through, which keeps the safety and cut
