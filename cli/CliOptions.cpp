@@ -17,13 +17,18 @@ struct TValueOption {
 const TValueOption OutputOption{"-o", "--output"}, FromOption{nullptr, "--from"}, ToOption{nullptr, "--to"},
     JobsOption{"-j", "--jobs"};
 
+// Whether arg is the option in a form whose value is the next argument (-o X, --output X).
+bool TakesNextArgument(const TValueOption& option, const std::string& arg) {
+    return arg == option.Long || (option.Short != nullptr && arg == option.Short);
+}
+
 // Whether args[i] is the option, in any of its forms (-o X, -oX, --output X, --output=X); takes its value.
 // A missing value is reported through error.
 bool TakeValue(const TValueOption& option, const std::vector<std::string>& args, std::size_t& i,
                std::string& value, std::string& error) {
     const std::string& arg = args[i];
     const std::string longEq = std::string(option.Long) + "=";
-    if (arg == option.Long || (option.Short != nullptr && arg == option.Short)) {
+    if (TakesNextArgument(option, arg)) {
         if (i + 1 == args.size()) {
             error = "'" + arg + "' needs a value";
             return true;
@@ -44,7 +49,7 @@ bool TakeValue(const TValueOption& option, const std::vector<std::string>& args,
 // Whether arg is an option whose value is the next argument.
 bool TakesNextArgument(const std::string& arg) {
     for (const TValueOption& option : {OutputOption, FromOption, ToOption, JobsOption})
-        if (arg == option.Long || (option.Short != nullptr && arg == option.Short))
+        if (TakesNextArgument(option, arg))
             return true;
     return false;
 }
